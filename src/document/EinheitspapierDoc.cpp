@@ -2,11 +2,11 @@
 
 #include "DocumentPresets.h"
 #include "platform/Archive.h"
+#include "platform/SafeSave.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -105,12 +105,11 @@ void CEinheitspapierDoc::WriteTrailer(CArchiveWriter& ar)
 
 bool CEinheitspapierDoc::SaveToFile(const QString& path, QString* errorText)
 {
-    const QByteArray bytes = SaveToBytes();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    QString reason;
+    if (!SaveFileAtomically(path, SaveToBytes(), &reason)) {
         if (errorText)
             *errorText = QStringLiteral("Die Datei %1 konnte nicht gespeichert werden:\n%2")
-                             .arg(QDir::toNativeSeparators(path), file.errorString());
+                             .arg(QDir::toNativeSeparators(path), reason);
         return false;
     }
     return true;

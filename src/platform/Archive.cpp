@@ -91,6 +91,8 @@ bool CArchiveReader::ReadBytes(char* dst, qsizetype size)
 {
     if (size < 0 || Remaining() < size)
         return Fail();
+    if (size == 0)
+        return true;
     std::memcpy(dst, m_data + m_pos, static_cast<size_t>(size));
     m_pos += size;
     return true;
@@ -230,6 +232,8 @@ bool CArchiveReader::ReadWordList(QList<quint16>& list, quint32 maxCount)
     if (qsizetype(count) * 2 > Remaining())
         return Fail();
     list.resize(count);
+    if (count == 0)
+        return true;
     if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
         std::memcpy(list.data(), m_data + m_pos, size_t(count) * 2);
         m_pos += qsizetype(count) * 2;

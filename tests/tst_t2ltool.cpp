@@ -1,0 +1,168 @@
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct SRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+class TestT2lTool : public QObject
+{
+    Q_OBJECT
+
+    CIsolatedSettings m_settings;
+    QTemporaryDir m_dir;
+
+    QString Path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
+
+    SRun Run(const QStringList& args, const QByteArray& input = QByteArray()) const
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_settings.Path());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(T2LTOOL_PATH), args);
+        p.write(input);
+        p.closeWriteChannel();
+        SRun r;
+        if (!p.waitForFinished(60000))
+            return r;
+        r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+        r.out = p.readAllStandardOutput();
+        r.err = QString::fromLocal8Bit(p.readAllStandardError());
+        return r;
+    }
+
+private Q_SLOTS:
+    void newWritesTheEditorsNewDocument()
+    {
+        const SRun r = Run({QStringLiteral("new"), Path("neu.t2l")});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(ReadFile(Path("neu.t2l")).toHex(' '), NewDocumentBytes().toHex(' '));
+    }
+
+    void dumpBuildDumpIsStable()
+    {
+        const QByteArray file = CT2lBytes().Header(2, 77, 1).Word(0x1206).Word(2)
+                                    .Texts(QStringList(80, QStringLiteral("Zeile \"1\"\r\nC:\\Pfad\t€ 😀")))
+                                    .Words(QList<quint16>(80, 0x0112)).Word(0x2003).Word(44).ContSheets(3).Byte('@').Bytes();
+        WriteFile(Path("in.t2l"), file);
+        const SRun first = Run({QStringLiteral("dump"), Path("in.t2l")});
+        QCOMPARE(first.exitCode, 0);
+        QVERIFY(first.err.isEmpty());
+
+        const QJsonObject o = QJsonDocument::fromJson(first.out).object();
+        QCOMPARE(o.value(QStringLiteral("continuationCount")).toInt(), 2);
+        QCOMPARE(o.value(QStringLiteral("reserved")).toInt(), 77);
+        QCOMPARE(o.value(QStringLiteral("crossMark")).toInt(), 1);
+        QCOMPARE(o.value(QStringLiteral("pageState")).toInt(), 0x2003);
+        QCOMPARE(o.value(QStringLiteral("contFieldCount")).toInt(), 44);
+        const QJsonArray pages = o.value(QStringLiteral("pages")).toArray();
+        QCOMPARE(pages.size(), 3);
+        const QJsonObject f0 = pages.at(0).toObject().value(QStringLiteral("fields")).toArray().at(0).toObject();
+        QCOMPARE(f0.value(QStringLiteral("text")).toString(), QStringLiteral("Zeile \"1\"\r\nC:\\Pfad\t€ 😀"));
+        QCOMPARE(f0.value(QStringLiteral("attributes")).toInt(), 0x0112);
+        QCOMPARE(pages.at(2).toObject().value(QStringLiteral("fields")).toArray().at(43).toObject().value(QStringLiteral("text")).toString(),
+                 QStringLiteral("p3f43"));
+
+        const SRun build = Run({QStringLiteral("build"), Path("out.t2l")}, first.out);
+        QCOMPARE(build.exitCode, 0);
+        QCOMPARE(ReadFile(Path("out.t2l")), file);
+        const SRun second = Run({QStringLiteral("dump"), Path("out.t2l")});
+        QCOMPARE(second.exitCode, 0);
+        QCOMPARE(second.out, first.out);
+    }
+
+    void dumpReportsUnreadableFiles_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown header") << QByteArray("PK\x03\x04 something else entirely") << "Dies ist kein bekanntes Dokumentformat und\nkann daher nicht geöffnet werden!";
+        QTest::newRow("truncated") << NewDocumentBytes().left(200) << "beschädigt";
+    }
+
+    void dumpReportsUnreadableFiles()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        WriteFile(Path("bad.t2l"), file);
+        const SRun r = Run({QStringLiteral("dump"), Path("bad.t2l")});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.out.isEmpty());
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    }
+
+    void dumpOfForeignVariantWarns()
+    {
+        WriteFile(Path("foreign.t2l"), CT2lBytes().Header(1, 0, 0, 2).Word(0x1206).Word(2).MainSheet().Word(0x2002).Word(44).ContSheets(2).Byte('@').Bytes());
+        const SRun r = Run({QStringLiteral("dump"), Path("foreign.t2l")});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(QJsonDocument::fromJson(r.out).isObject());
+        QVERIFY(r.err.contains(QStringLiteral("Dies ist keine T2L-Datei und kann leider nicht verwendet werden!")));
+    }
+
+    void buildRefusesBadInput_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        const QByteArray head = R"({"continuationCount": 1, "reserved": 0, "crossMark": 0, "formVariant": 0, "contFieldCount": 44, )";
+        auto fields = [](int n) {
+            QByteArray f = "[";
+            for (int i = 0; i < n; ++i)
+                f += QByteArray(i ? "," : "") + R"({"text": "", "attributes": 3})";
+            return f + "]";
+        };
+        QTest::newRow("not JSON") << QByteArray("{\"pages\": [");
+        QTest::newRow("no pages") << head + R"("pageState": 8194, "pages": []})";
+        QTest::newRow("page 2 announced, not given") << head + R"("pageState": 8194, "pages": [{"page": 1, "fields": )" + fields(80) + "}]}";
+        QTest::newRow("page with too few fields") << head + R"("pageState": 8194, "pages": [{"page": 1, "fields": )" + fields(80) + R"(}, {"page": 2, "fields": )" + fields(43) + "}]}";
+        QTest::newRow("pages out of order") << head + R"("pageState": 8194, "pages": [{"page": 2, "fields": )" + fields(80) + R"(}, {"page": 1, "fields": )" + fields(44) + "}]}";
+        QTest::newRow("attribute beyond 16 bits") << head + R"("pageState": 4096, "pages": [{"page": 1, "fields": [{"text": "", "attributes": 70000}]}]})";
+        QTest::newRow("text not a string") << head + R"("pageState": 4096, "pages": [{"page": 1, "fields": [{"text": 5, "attributes": 1}]}]})";
+        QTest::newRow("missing header value") << QByteArray(R"({"pageState": 4096, "pages": [{"page": 1, "fields": []}]})");
+    }
+
+    void buildRefusesBadInput()
+    {
+        QFETCH(QByteArray, json);
+        WriteFile(Path("keep.t2l"), NewDocumentBytes());
+        const SRun r = Run({QStringLiteral("build"), Path("keep.t2l")}, json);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(!r.err.trimmed().isEmpty());
+        QCOMPARE(ReadFile(Path("keep.t2l")), NewDocumentBytes());
+    }
+
+    void usage()
+    {
+        QCOMPARE(Run({}).exitCode, 2);
+        QCOMPARE(Run({QStringLiteral("print"), Path("x.t2l")}).exitCode, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestT2lTool)
+#include "tst_t2ltool.moc"
