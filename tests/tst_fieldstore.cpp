@@ -13,7 +13,7 @@ class CFakeEditor : public IFieldEditorWindow
 public:
     QString WindowText() const override { return text; }
     void SetWindowText(const QString& t) override { text = t; }
-    void ShowField(const SFieldRect& r, quint16 attributes, const QString& t) override
+    void ShowField(const SFieldRect& r, quint16 attributes, const QString& t, const SLogFont*) override
     {
         rect = r;
         word = attributes;

@@ -37,6 +37,15 @@ void Load(CFieldDefinitions& defs, const CSettingsStore& profile, const CRegedit
     }
 }
 
+void Read(CFieldDefinitions& defs, const CSettingsStore& profile, const CRegeditManagment& library)
+{
+    for (const STableNames& t : kTables) {
+        defs.Table(t.sheetKind) = CFieldDefinitions::BuiltInTable(t.sheetKind);
+        if (profile.ReadInt(SettingsSection::kDefaults, t.sizeValue, 0) == t.size)
+            library.ReadBytes(SettingsSection::kDefaults, t.bytesValue, defs.Table(t.sheetKind));
+    }
+}
+
 void Save(const CFieldDefinitions& defs, const CSettingsStore& profile, const CRegeditManagment& library)
 {
     for (const STableNames& t : kTables) {

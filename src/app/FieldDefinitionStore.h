@@ -13,6 +13,10 @@ namespace FieldDefinitionStore {
 // are read into defs. A missing bytes value leaves that table as it was.
 void Load(CFieldDefinitions& defs, const CSettingsStore& profile, const CRegeditManagment& library);
 
+// The stored tables as they are, writing nothing: a table never stored reads
+// as its built-in form. For tools that only look.
+void Read(CFieldDefinitions& defs, const CSettingsStore& profile, const CRegeditManagment& library);
+
 void Save(const CFieldDefinitions& defs, const CSettingsStore& profile, const CRegeditManagment& library);
 
 } // namespace FieldDefinitionStore

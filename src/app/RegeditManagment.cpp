@@ -69,6 +69,12 @@ CRegeditManagment::SVersion CRegeditManagment::InitFromApp(const QString& versio
     return v;
 }
 
+void CRegeditManagment::InitFromNames(const QString& versionText)
+{
+    m_version = ParseProductVersion(versionText).packed;
+    m_initialised = true;
+}
+
 QString CRegeditManagment::GetVersionString() const
 {
     return QString::asprintf("%d.%01d.%02d", int((m_version >> 16) & 0xFF), int((m_version >> 8) & 0xFF),

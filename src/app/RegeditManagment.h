@@ -26,6 +26,9 @@ public:
     SVersion InitFromApp(const QString& versionText, const QString& buildDate,
                          const QString& executablePath);
 
+    // Initialised for reading and writing values, without writing anything.
+    void InitFromNames(const QString& versionText);
+
     bool IsInitialised() const { return m_initialised; }
     quint32 GetVersion() const { return m_version; }
     QString GetVersionString() const;

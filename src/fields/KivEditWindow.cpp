@@ -1,6 +1,7 @@
 #include "KivEditWindow.h"
 
 #include "platform/Archive.h"
+#include "platform/LometricPainter.h"
 
 namespace {
 
@@ -134,6 +135,17 @@ CKivEditWindow::SSlot CKivEditWindow::Slot(quint16 index, quint16 page) const
     return {false, pos};
 }
 
+bool CKivEditWindow::HasSlot(quint16 index, quint16 page) const
+{
+    page = ResolvePage(page);
+    if (page == 1)
+        return index < m_mainTexts.size() && index < m_mainAttrs.size();
+    if (page == 0 || index >= m_contCount)
+        return false;
+    const qsizetype pos = qsizetype(page - 2) * m_contCount + index;
+    return pos < m_contTexts.size() && pos < m_contAttrs.size();
+}
+
 // ---------------------------------------------------------------- texts
 
 QString CKivEditWindow::GetFieldText(quint16 index, quint16 page) const
@@ -221,7 +233,125 @@ void CKivEditWindow::SetAlignment(quint16 index, quint16 page, quint16 alignment
         ActivateField(m_currentField, m_currentPage);
 }
 
+void CKivEditWindow::IncreaseSize()
+{
+    if (!CanIncreaseSize())
+        return;
+    WordAt(Slot(m_currentField, m_currentPage)) += 1;
+    ActivateField(m_currentField, m_currentPage);
+}
+
+void CKivEditWindow::DecreaseSize()
+{
+    if (!CanDecreaseSize())
+        return;
+    WordAt(Slot(m_currentField, m_currentPage)) -= 1;
+    ActivateField(m_currentField, m_currentPage);
+}
+
+bool CKivEditWindow::CanIncreaseSize() const
+{
+    return HasSlot(m_currentField, m_currentPage) && (WordAt(Slot(m_currentField, m_currentPage)) & 0x0F) <= 3;
+}
+
+bool CKivEditWindow::CanDecreaseSize() const
+{
+    return HasSlot(m_currentField, m_currentPage) && (WordAt(Slot(m_currentField, m_currentPage)) & 0x0F) != 0;
+}
+
+void CKivEditWindow::ToggleBold()
+{
+    if (!HasSlot(m_currentField, m_currentPage))
+        return;
+    WordAt(Slot(m_currentField, m_currentPage)) ^= kBoldBit;
+    ActivateField(m_currentField, m_currentPage);
+}
+
+// ---------------------------------------------------------------- drawing
+
+void CKivEditWindow::AdjustForAlignment(SLogRect& rect, int alignment)
+{
+    if (alignment == kAlignLeft)
+        rect.left += 10;
+    else if (alignment == kAlignRight)
+        rect.right -= 12;
+}
+
+namespace {
+
+Qt::Alignment TextAlignment(int alignment)
+{
+    if (alignment == CKivEditWindow::kAlignCentre)
+        return Qt::AlignHCenter;
+    if (alignment == CKivEditWindow::kAlignRight)
+        return Qt::AlignRight;
+    return Qt::AlignLeft;
+}
+
+} // namespace
+
+bool CKivEditWindow::DrawField(CLometricPainter& dc, SLogRect& rect, quint16 index, quint16 page, bool singleLine)
+{
+    if (!m_fontsReady || !HasSlot(index, page))
+        return false;
+    const quint16 word = WordAt(Slot(index, page));
+    if (const SLogFont* f = m_fonts.Font(CFieldFonts::kDisplay, word & 0xEF, word & kBoldBit))
+        dc.SetFont(*f);
+    const int alignment = word & kAlignMask;
+    AdjustForAlignment(rect, alignment);
+    dc.DrawText(rect.left, rect.top, rect.right, rect.bottom, GetFieldText(index, page), TextAlignment(alignment),
+                singleLine);
+    return true;
+}
+
+SLogRect CKivEditWindow::ScaleForPrint(const SLogRect& rect, int factorV, int factorH)
+{
+    SLogRect r = rect;
+    if (factorV != 1000) {
+        r.top = int(qint64(r.top) * factorV / 1000);
+        r.bottom = int(qint64(r.bottom) * factorV / 1000);
+    }
+    if (factorH != 1000) {
+        r.left = int(qint64(r.left) * factorH / 1000);
+        r.right = int(qint64(r.right) * factorH / 1000);
+    }
+    return r;
+}
+
+int CKivEditWindow::PrintField(CLometricPainter& dc, const SLogRect& rect, quint16 index, quint16 page, bool singleLine)
+{
+    if (!m_fontsReady)
+        return 0;
+    const QString& s = SettingsSection::kSettings;
+    SLogRect r = ScaleForPrint(rect, m_profile.ReadInt(s, QStringLiteral("PrnFactorV"), 1000),
+                               m_profile.ReadInt(s, QStringLiteral("PrnFactorH"), 1000));
+    // A field beyond the count prints nothing, in the tilted font.
+    const bool exists = IsField(index, page) && HasSlot(index, page);
+    const quint16 word = exists ? WordAt(Slot(index, page)) : 0;
+    const int code = exists ? (word & 0xEF) : CFieldFonts::kNoField;
+    if (const SLogFont* f = m_fonts.Font(CFieldFonts::kPrint, code, word & kBoldBit))
+        dc.SetFont(*f);
+    const int alignment = word & kAlignMask;
+    AdjustForAlignment(r, alignment);
+    return dc.DrawText(r.left, r.top, r.right, r.bottom, exists ? GetFieldText(index, page) : QString(),
+                       TextAlignment(alignment), singleLine);
+}
+
 // ---------------------------------------------------------------- editor
+
+void CKivEditWindow::CreateEditorWithFonts(IFieldEditorWindow* editor, int zoom, qreal screenDpi)
+{
+    m_fontsReady = false;
+    m_editor = editor;
+    if (m_mainCount == 0) {
+        SetFieldCount(1, 0, true);
+        m_currentField = 0;
+    }
+    if (!m_editor)
+        return;
+    CreateScreenFonts(zoom, screenDpi);
+    m_fontsReady = true;
+}
 
 int CKivEditWindow::ActivateField(quint16 index, quint16 page)
 {
@@ -229,22 +359,15 @@ int CKivEditWindow::ActivateField(quint16 index, quint16 page)
     if (!IsField(index, page))
         return -1;
     // A page beyond the last one is not a field either.
-    try {
-        Slot(index, page);
-    } catch (const CFieldRangeError&) {
+    if (!HasSlot(index, page))
         return -1;
-    }
 
     const quint16 oldField = m_currentField;
     const quint16 oldPage = m_currentPage;
     m_currentField = index;
-    if (m_editor && IsField(oldField, oldPage)) {
-        try {
-            TextAt(Slot(oldField, oldPage)) = m_editor->WindowText();
-        } catch (const CFieldRangeError&) {
-            // The old page no longer exists (a sheet was removed): nothing to commit.
-        }
-    }
+    // The old page may be gone (a sheet was removed): then nothing is committed.
+    if (m_editor && IsField(oldField, oldPage) && HasSlot(oldField, oldPage))
+        TextAt(Slot(oldField, oldPage)) = m_editor->WindowText();
     m_currentPage = page;
     if (m_editor) {
         SFieldRect rect;
@@ -253,7 +376,9 @@ int CKivEditWindow::ActivateField(quint16 index, quint16 page)
         else
             rect = index < m_contRects.size() ? m_contRects.at(index) : SFieldRect{};
         const SSlot s = Slot(index, page);
-        m_editor->ShowField(rect, WordAt(s), s.main ? m_mainTexts.at(s.pos) : m_contTexts.at(s.pos));
+        const quint16 word = WordAt(s);
+        m_editor->ShowField(rect, word, s.main ? m_mainTexts.at(s.pos) : m_contTexts.at(s.pos),
+                            m_fonts.Font(CFieldFonts::kEditor, word & 0xEF, word & kBoldBit));
     }
     return 0;
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "FieldFonts.h"
+#include "app/SettingsStore.h"
+
+#include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,6 +12,17 @@
 
 class CArchiveReader;
 class CArchiveWriter;
+class CLometricPainter;
+
+// A rectangle in 0.1 mm with y negative downwards (top > bottom on the sheet).
+struct SLogRect
+{
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const SLogRect&, const SLogRect&) = default;
+};
 
 // A field address that lies outside the stored texts or attribute words.
 // Raised before anything is read or changed.
@@ -35,8 +50,9 @@ public:
     virtual ~IFieldEditorWindow() = default;
     virtual QString WindowText() const = 0;
     virtual void SetWindowText(const QString& text) = 0;
-    // Puts the editor over a field and loads it; attributes give font and alignment.
-    virtual void ShowField(const SFieldRect& rect, quint16 attributes, const QString& text) = 0;
+    // Puts the editor over a field (device pixels, not yet scrolled) and loads
+    // it; attributes give the alignment, font is the editor font (null: keep).
+    virtual void ShowField(const SFieldRect& rect, quint16 attributes, const QString& text, const SLogFont* font) = 0;
 };
 
 // The field engine: every text and attribute word of one document, the page
@@ -115,7 +131,50 @@ public:
     void AlignCentre(quint16 index, quint16 page) { SetAlignment(index, page, kAlignCentre); }
     void AlignRight(quint16 index, quint16 page) { SetAlignment(index, page, kAlignRight); }
 
+    // --- size, bold and alignment of the active field (re-activating it)
+    void IncreaseSize();
+    void DecreaseSize();
+    bool CanIncreaseSize() const;
+    bool CanDecreaseSize() const;
+    void ToggleBold();
+    void SetBold() { SetBold(m_currentField, m_currentPage); ActivateField(m_currentField, m_currentPage); }
+    bool IsBold() const { return IsBold(m_currentField, m_currentPage); }
+    void AlignLeft() { AlignLeft(m_currentField, m_currentPage); }
+    void AlignCentre() { AlignCentre(m_currentField, m_currentPage); }
+    void AlignRight() { AlignRight(m_currentField, m_currentPage); }
+    bool IsAlignedLeft() const { return GetAlignment(m_currentField, m_currentPage) == kAlignLeft; }
+    bool IsAlignedCentre() const { return GetAlignment(m_currentField, m_currentPage) == kAlignCentre; }
+    bool IsAlignedRight() const { return GetAlignment(m_currentField, m_currentPage) == kAlignRight; }
+
+    // --- fonts and drawing
+    void SetProfile(const CSettingsStore& profile) { m_profile = profile; }
+    const CSettingsStore& Profile() const { return m_profile; }
+    const CFieldFonts& Fonts() const { return m_fonts; }
+    bool FontsReady() const { return m_fontsReady; }
+    void CreateScreenFonts(int zoom, qreal screenDpi) { m_fonts.CreateScreenFonts(m_profile, zoom, screenDpi); }
+    void CreatePrintFonts(int percentage) { m_fonts.CreatePrintFonts(m_profile, percentage); }
+    void DefineFont(int id, const SLogFont& font) { m_fonts.DefineFont(id, font); }
+    // Draws a field's text into rect (0.1 mm, adjusted for the alignment);
+    // false while the fonts are not built or the field does not exist.
+    bool DrawField(CLometricPainter& dc, SLogRect& rect, quint16 index, quint16 page, bool singleLine);
+    // Prints a field's text into rect stretched by the print correction
+    // factors; returns the drawn height, 0 while the fonts are not built.
+    int PrintField(CLometricPainter& dc, const SLogRect& rect, quint16 index, quint16 page, bool singleLine);
+    // The rectangle PrintField draws into, before the alignment inset.
+    static SLogRect ScaleForPrint(const SLogRect& rect, int factorV, int factorH);
+    // Moves the rectangle's edges for an alignment, as the text drawing does.
+    static void AdjustForAlignment(SLogRect& rect, int alignment);
+
+    // Builds the screen fonts for drawing without an editor (rendering to a file).
+    void CreateFontsForDrawing(int zoom, qreal dpi)
+    {
+        CreateScreenFonts(zoom, dpi);
+        m_fontsReady = true;
+    }
+
     // --- the editor
+    // The editor exists from now on; builds the screen fonts for it.
+    void CreateEditorWithFonts(IFieldEditorWindow* editor, int zoom, qreal screenDpi);
     void SetEditorWindow(IFieldEditorWindow* editor) { m_editor = editor; }
     IFieldEditorWindow* EditorWindow() const { return m_editor; }
     // Commits the editor's text into the field it stood on and moves it to
@@ -157,6 +216,7 @@ private:
     // Slot of a field inside the arrays; throws CFieldRangeError outside them.
     SSlot Slot(quint16 index, quint16 page) const;
     bool IsField(quint16 index, quint16 page) const; // index below the page's field count
+    bool HasSlot(quint16 index, quint16 page) const;
     QString& TextAt(const SSlot& s) { return s.main ? m_mainTexts[s.pos] : m_contTexts[s.pos]; }
     quint16& WordAt(const SSlot& s) { return s.main ? m_mainAttrs[s.pos] : m_contAttrs[s.pos]; }
     quint16 WordAt(const SSlot& s) const { return s.main ? m_mainAttrs.at(s.pos) : m_contAttrs.at(s.pos); }
@@ -175,4 +235,7 @@ private:
     quint16 m_pageState = kModeSingle;
     int m_insertMode = 1;
     IFieldEditorWindow* m_editor = nullptr;
+    CSettingsStore m_profile = CSettingsStore::Profile();
+    CFieldFonts m_fonts;
+    bool m_fontsReady = false;
 };

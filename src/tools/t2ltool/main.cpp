@@ -1,10 +1,18 @@
 // t2ltool: creates, dumps and builds .t2l documents without a window.
 
+#include "app/AppConstants.h"
+#include "app/FieldDefinitionStore.h"
+#include "app/RegeditManagment.h"
 #include "document/EinheitspapierDoc.h"
 #include "document/T2lJson.h"
+#include "fields/FieldDefinitions.h"
+#include "platform/LometricPainter.h"
+#include "view/FormLayout.h"
+#include "view/FormPainter.h"
 
-#include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
 
 #include <cstdio>
 
@@ -21,9 +29,13 @@ void PrintError(const QString& text)
 
 int Usage()
 {
-    PrintError(QStringLiteral("Aufruf: t2ltool new DATEI.t2l | dump DATEI.t2l | build DATEI.t2l < JSON"));
+    PrintError(QStringLiteral("Aufruf: t2ltool new DATEI.t2l | dump DATEI.t2l | build DATEI.t2l < JSON\n"
+                              "       t2ltool render DATEI.t2l --page N --zoom Z --dpi D BILD.png"));
     return 2;
 }
+
+// Rendered images beyond this many pixels are refused rather than allocated.
+constexpr qint64 kMaxRenderPixels = 400LL * 1000 * 1000;
 
 int New(const QString& path)
 {
@@ -94,12 +106,108 @@ int Build(const QString& path)
     return 0;
 }
 
+bool ParseOption(const QStringList& args, const QString& name, int min, int max, int& value)
+{
+    const qsizetype i = args.indexOf(name);
+    if (i < 0 || i + 1 >= args.size())
+        return false;
+    bool ok = false;
+    value = args.at(i + 1).toInt(&ok);
+    if (!ok || value < min || value > max) {
+        PrintError(QStringLiteral("%1 muss zwischen %2 und %3 liegen.").arg(name).arg(min).arg(max));
+        return false;
+    }
+    return true;
+}
+
+// What the form view paints for one page: the scrollable area at the zoom,
+// form picture and field texts, no editor.
+int Render(const QStringList& args)
+{
+    // render FILE --page N --zoom Z --dpi D OUT.png
+    if (args.size() != 10)
+        return Usage();
+    const QString& path = args.at(2);
+    const QString& out = args.at(9);
+    int page = 0, zoom = 0, dpi = 0;
+    if (!ParseOption(args, QStringLiteral("--page"), 1, 255, page) || !ParseOption(args, QStringLiteral("--zoom"), 1, 100, zoom)
+        || !ParseOption(args, QStringLiteral("--dpi"), 10, 2400, dpi))
+        return Usage();
+
+    CEinheitspapierDoc doc;
+    QString error;
+    switch (doc.LoadFromFile(path, &error)) {
+    case CEinheitspapierDoc::ELoadStatus::kLoaded:
+        break;
+    case CEinheitspapierDoc::ELoadStatus::kUnknownFormat:
+    case CEinheitspapierDoc::ELoadStatus::kTooShort:
+        PrintError(CEinheitspapierDoc::MessageText(CEinheitspapierDoc::kFormatErrorId));
+        return 1;
+    case CEinheitspapierDoc::ELoadStatus::kFailed:
+        PrintError(error);
+        return 1;
+    }
+    CKivEditWindow& engine = doc.Engine();
+    if (page > engine.GetPageCount()) {
+        PrintError(QStringLiteral("Das Dokument hat nur %1 Seite(n).").arg(engine.GetPageCount()));
+        return 1;
+    }
+
+    const CSettingsStore& profile = doc.Profile();
+    const QString& d = SettingsSection::kDefaults;
+    CRegeditManagment library;
+    library.InitFromNames(AppConstants::kVersionText);
+    CFieldDefinitions definitions;
+    FieldDefinitionStore::Read(definitions, profile, library);
+
+    const qint64 widthUnits = qint64(qBound(1, profile.ReadInt(d, QStringLiteral("DocWidth"), 205), 10000)) * zoom;
+    const qint64 lengthUnits = qint64(qBound(1, profile.ReadInt(d, QStringLiteral("DocLength"), 350), 10000)) * zoom;
+    const qint64 w = qMax<qint64>(1, widthUnits * dpi / 254);
+    const qint64 h = qMax<qint64>(1, lengthUnits * dpi / 254);
+    if (w * h > kMaxRenderPixels || w > 32000 || h > 32000) {
+        PrintError(QStringLiteral("Das Bild würde mit %1 × %2 Pixeln zu groß.").arg(w).arg(h));
+        return 1;
+    }
+    QImage image(int(w), int(h), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const int dotsPerMeter = qRound(dpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+
+    engine.CreateFontsForDrawing(zoom, dpi);
+    CFormPainter::SOptions options;
+    options.page = page;
+    options.stampA = profile.ReadInt(d, QStringLiteral("Stamp_A"), 0) == 1;
+    options.stampC = profile.ReadInt(d, QStringLiteral("Stamp_C"), 0) == 1;
+    options.stampC2 = profile.ReadInt(d, QStringLiteral("Stamp_C2"), 0) == 1;
+    options.fieldTextColour = CFormPainter::ColourFromSetting(profile.ReadInt(d, QStringLiteral("EditTextColor"), 0xFF0000));
+    options.definitions = &definitions;
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        CLometricPainter dc(painter, dpi);
+        CFormPainter::PaintPage(dc, CFormLayout(zoom), engine, options);
+    }
+    if (!image.save(out, "PNG")) {
+        PrintError(QStringLiteral("Das Bild %1 konnte nicht geschrieben werden.").arg(out));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    const bool render = argc > 1 && qstrcmp(argv[1], "render") == 0;
+    // Drawing needs fonts, and fonts need a GUI application, but never a display.
+    if (render && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app(render ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
     const QStringList args = QCoreApplication::arguments();
+    if (render)
+        return Render(args);
     if (args.size() != 3)
         return Usage();
     const QString& command = args.at(1);
