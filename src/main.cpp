@@ -5,9 +5,9 @@
 #include "app/SettingsStore.h"
 #include "document/EinheitspapierDoc.h"
 #include "fields/FieldDefinitions.h"
+#include "view/EinheitspapierView.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -37,10 +37,9 @@ int main(int argc, char** argv)
     CEinheitspapierDoc doc(profile);
     doc.OnNewDocument();
     doc.InitialUpdate();
-    // The form view takes this place once it exists.
-    auto* placeholder = new QLabel(QStringLiteral("Einheitspapier T2L"));
-    placeholder->setAlignment(Qt::AlignCenter);
-    frame.AddDocumentWindow(placeholder, QStringLiteral("VuRiviT2L1"));
+    auto* view = new CEinheitspapierView(doc, fieldDefinitions);
+    view->OnInitialUpdate();
+    frame.AddDocumentWindow(view, QStringLiteral("VuRiviT2L1"));
     frame.showMaximized();
     return app.exec();
 }

@@ -66,6 +66,10 @@ public:
     bool IsForeignVariant() const { return m_formVariant == kForeignVariant; }
     quint32 LoadErrorId() const { return m_loadErrorId; }
 
+    // Changed since the last save or load.
+    bool IsModified() const { return m_modified; }
+    void SetModified(bool modified = true) { m_modified = modified; }
+
     void SetToday(const QDate& date) { m_today = date; } // a fixed date for tests
     const CSettingsStore& Profile() const { return m_profile; }
 
@@ -80,4 +84,5 @@ private:
     quint8 m_crossMark = 0;
     quint32 m_reserved = 0;
     QDate m_today;
+    bool m_modified = false;
 };

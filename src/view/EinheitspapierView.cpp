@@ -1,0 +1,398 @@
+#include "EinheitspapierView.h"
+
+#include "FormPainter.h"
+#include "app/CommandTable.h"
+#include "document/EinheitspapierDoc.h"
+#include "fields/FieldDefinitions.h"
+#include "fields/FieldTable.h"
+#include "platform/LometricPainter.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int kScrollStepUnits = 150; // 15 mm per step while keeping the editor in sight
+
+} // namespace
+
+CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc& doc, const CFieldDefinitions& definitions, QWidget* parent)
+    : CKivScrollViewBase(parent)
+    , m_doc(doc)
+    , m_definitions(definitions)
+    , m_navigator(doc.Engine(), definitions, *this)
+{
+    SetProfile(doc.Profile());
+    SetSettingsSection(SettingsSection::kDefaults);
+    InitZoom();
+    const CSettingsStore& p = Profile();
+    const QString& d = SettingsSection::kDefaults;
+    m_fieldTextColour = CFormPainter::ColourFromSetting(p.ReadInt(d, QStringLiteral("EditTextColor"), 0xFF0000));
+    m_stampA = p.ReadInt(d, QStringLiteral("Stamp_A"), 0) == 1;
+    m_stampC = p.ReadInt(d, QStringLiteral("Stamp_C"), 0) == 1;
+    m_stampC2 = p.ReadInt(d, QStringLiteral("Stamp_C2"), 0) == 1;
+    viewport()->setMouseTracking(true);
+    viewport()->setAutoFillBackground(true);
+    QPalette pal = viewport()->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    viewport()->setPalette(pal);
+}
+
+CEinheitspapierView::~CEinheitspapierView()
+{
+    // The engine outlives the view; it must not keep the editor.
+    Engine().SetEditorWindow(nullptr);
+}
+
+CKivEditWindow& CEinheitspapierView::Engine()
+{
+    return m_doc.Engine();
+}
+
+int CEinheitspapierView::FormVariant() const
+{
+    return int(m_doc.FormVariant());
+}
+
+void CEinheitspapierView::OnInitialUpdate()
+{
+    const int z = ZoomFactor();
+    const CSettingsStore& p = Profile();
+    SetScrollSizes(p.ReadInt(SettingsSection::kDefaults, QStringLiteral("DocWidth"), 205) * z,
+                   p.ReadInt(SettingsSection::kDefaults, QStringLiteral("DocLength"), 350) * z, 50 * z, 70 * z);
+    ScrollToPixels(QPoint(0, 0));
+}
+
+void CEinheitspapierView::SetCurrentPage(int page)
+{
+    m_currentPage = qBound(1, page, qMax(1, Engine().GetPageCount()));
+    viewport()->update();
+}
+
+SFieldTableRect CEinheitspapierView::GetFieldScreenRect(int index, int kind) const
+{
+    return CFieldTable::ScreenRect(index, kind <= 1 ? kMainSheet : kContSheet, ZoomFactor());
+}
+
+void CEinheitspapierView::CreateEditor()
+{
+    m_editor = new CFieldEditor(Engine(), *this, viewport());
+    m_editor->SetColours(m_fieldTextColour, CFieldEditor::kBackground);
+    Engine().CreateEditorWithFonts(m_editor, ZoomFactor(), Dpi());
+}
+
+void CEinheitspapierView::PrepareLayout()
+{
+    if (m_layoutPrepared)
+        return;
+    if (ZoomFactor() < 10)
+        InitZoom();
+    const int z = ZoomFactor();
+    const CSettingsStore& p = Profile();
+    // Width and length of the scrollable area in mm, held to something sensible.
+    const int docWidth = qBound(1, p.ReadInt(SettingsSection::kDefaults, QStringLiteral("DocWidth"), 205), 2000);
+    const int docLength = qBound(1, p.ReadInt(SettingsSection::kDefaults, QStringLiteral("DocLength"), 350), 2000);
+    SetScrollSizes(docWidth * z, docLength * z, 50 * z, 70 * z);
+    m_layout.emplace(z);
+
+    if (m_editor) {
+        CKivEditWindow& e = Engine();
+        const qreal dpi = Dpi();
+        auto toPixels = [dpi](int units) { return quint16(qBound(0, qRound(units * 10 * dpi / 2540.0), 0xFFFF)); };
+        for (int i = 0; i < kMainFieldCount; ++i) {
+            const SFieldTableRect r = GetFieldScreenRect(i, 1);
+            e.DefineField(i, toPixels(r.left), toPixels(r.top), toPixels(r.right), toPixels(r.bottom));
+        }
+        for (int i = 0; i < kContFieldCount; ++i) {
+            const SFieldTableRect r = GetFieldScreenRect(i, 2);
+            e.DefineContField(i, toPixels(r.left), toPixels(r.top), toPixels(r.right), toPixels(r.bottom));
+        }
+        e.CreateScreenFonts(z, dpi);
+        const QString text = e.GetFieldText(0, m_currentPage);
+        e.ActivateField(0, m_currentPage);
+        m_editor->SetWindowText(text);
+        e.SetFieldText(0, text, m_currentPage);
+        FocusEditor();
+    }
+    m_layoutPrepared = true;
+}
+
+void CEinheitspapierView::paintEvent(QPaintEvent*)
+{
+    if (!m_editor)
+        CreateEditor();
+    if (!m_layoutPrepared)
+        PrepareLayout();
+    QPainter painter(viewport());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    CLometricPainter dc(painter, Dpi(), ScrollPixels());
+    CFormPainter::SOptions o;
+    o.page = m_currentPage;
+    o.stampA = m_stampA;
+    o.stampC = m_stampC;
+    o.stampC2 = m_stampC2;
+    o.fieldTextColour = m_fieldTextColour;
+    o.definitions = &m_definitions;
+    o.formVariant = FormVariant();
+    CFormPainter::PaintPage(dc, *m_layout, Engine(), o);
+}
+
+void CEinheitspapierView::OnScrolled()
+{
+    if (m_editor)
+        m_editor->Reposition();
+}
+
+void CEinheitspapierView::EnsureVisible()
+{
+    if (!m_editor || !m_editor->isVisible())
+        return;
+    const int step = UnitsToPixels(kScrollStepUnits);
+    auto editorRect = [this] { return m_editor->geometry(); };
+    const QRect v = viewport()->rect();
+    auto scrolled = [this](QPoint before) { return ScrollPixels() != before; };
+
+    auto down = [&] {
+        while (editorRect().bottom() > v.bottom()) {
+            if (editorRect().top() - 50 <= v.top())
+                break; // taller than the room that is left
+            const QPoint before = ScrollPixels();
+            ScrollToPixels(before + QPoint(0, step));
+            if (!scrolled(before))
+                break;
+        }
+    };
+    down();
+    while (editorRect().top() < v.top()) {
+        const QPoint before = ScrollPixels();
+        if (editorRect().top() < -200)
+            ScrollToPixels(QPoint(before.x(), 0));
+        else
+            ScrollToPixels(before - QPoint(0, step));
+        if (!scrolled(before))
+            break;
+    }
+    // The jump to the top can leave a field far down out of sight.
+    down();
+    while (editorRect().right() > v.right() - 20) {
+        const QPoint before = ScrollPixels();
+        ScrollToPixels(before + QPoint(step, 0));
+        if (!scrolled(before))
+            break;
+    }
+    while (editorRect().left() < v.left()) {
+        const QPoint before = ScrollPixels();
+        ScrollToPixels(before - QPoint(step, 0));
+        if (!scrolled(before))
+            break;
+    }
+}
+
+void CEinheitspapierView::UpdateStatusPanes()
+{
+    Q_EMIT StatusChanged();
+}
+
+QString CEinheitspapierView::InsertModeText() const
+{
+    return m_doc.Engine().GetInsertMode() ? QStringLiteral("Einfügen") : QStringLiteral("Überschreiben");
+}
+
+QString CEinheitspapierView::PageText() const
+{
+    return QStringLiteral("Einheitspapier - Seite %1 von %2").arg(m_doc.Engine().GetCurrentPage()).arg(m_doc.Engine().GetPageCount());
+}
+
+void CEinheitspapierView::FocusEditor()
+{
+    if (m_editor) {
+        m_editor->show();
+        m_editor->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CEinheitspapierView::focusInEvent(QFocusEvent* e)
+{
+    CKivScrollViewBase::focusInEvent(e);
+    UpdateStatusPanes();
+    if (m_editor)
+        m_editor->setFocus(Qt::OtherFocusReason);
+}
+
+QPoint CEinheitspapierView::ViewportToForm(QPoint viewportPos) const
+{
+    const QPoint device = viewportPos + ScrollPixels();
+    const qreal dpi = Dpi();
+    // Pixels to 0.01 mm, then to 0.1 mm truncated.
+    const int x = int(qRound(device.x() * 2540.0 / dpi) / 10);
+    const int y = int(qRound(device.y() * 2540.0 / dpi) / 10);
+    return QPoint(x, y);
+}
+
+void CEinheitspapierView::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton) {
+        CKivScrollViewBase::mousePressEvent(e);
+        return;
+    }
+    const int kind = m_currentPage == 1 ? kMainSheet : kContSheet;
+    const int hit = m_navigator.HitTest(ViewportToForm(e->position().toPoint()), kind, ZoomFactor());
+    if (hit < 0) {
+        QApplication::beep();
+        CKivScrollViewBase::mousePressEvent(e);
+        return;
+    }
+    GoToField(hit, m_currentPage);
+}
+
+void CEinheitspapierView::mouseMoveEvent(QMouseEvent* e)
+{
+    const int kind = m_currentPage == 1 ? kMainSheet : kContSheet;
+    const int hit = m_navigator.HitTest(ViewportToForm(e->position().toPoint()), kind, ZoomFactor());
+    m_cursorKind = hit >= 0 ? 2 : 0;
+    viewport()->setCursor(m_cursorKind == 2 ? Qt::IBeamCursor : Qt::ArrowCursor);
+    CKivScrollViewBase::mouseMoveEvent(e);
+}
+
+void CEinheitspapierView::wheelEvent(QWheelEvent* e)
+{
+    QAbstractScrollArea::wheelEvent(e);
+}
+
+void CEinheitspapierView::EditorNextField()
+{
+    m_navigator.NextField(m_currentPage);
+}
+
+void CEinheitspapierView::EditorPreviousField()
+{
+    m_navigator.PreviousField(m_currentPage);
+}
+
+void CEinheitspapierView::EditorModified()
+{
+    if (!m_doc.IsModified()) {
+        m_doc.SetModified(true);
+        Q_EMIT ModifiedChanged();
+    }
+}
+
+void CEinheitspapierView::FieldFormatChanged()
+{
+    EditorModified();
+    viewport()->update();
+}
+
+bool CEinheitspapierView::HandlesCommand(int id) const
+{
+    switch (id) {
+    case Cmd::kUndo: case Cmd::kCut: case Cmd::kCopy: case Cmd::kPaste: case Cmd::kSelectAll:
+    case Cmd::kInsertMode: case Cmd::kNextField: case Cmd::kPreviousField:
+    case Cmd::kFontLarger: case Cmd::kFontSmaller: case Cmd::kFontBold:
+    case Cmd::kAlignLeft: case Cmd::kAlignCentre: case Cmd::kAlignRight:
+    case Cmd::kZoomIn: case Cmd::kZoomOut:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CEinheitspapierView::ExecuteCommand(int id)
+{
+    CKivEditWindow& e = Engine();
+    switch (id) {
+    case Cmd::kUndo:
+        if (m_editor)
+            m_editor->undo();
+        break;
+    case Cmd::kCut:
+        if (m_editor) {
+            m_editor->cut();
+            EditorModified();
+        }
+        break;
+    case Cmd::kCopy:
+        if (m_editor)
+            m_editor->copy();
+        break;
+    case Cmd::kPaste:
+        if (m_editor)
+            m_editor->PasteFromClipboard();
+        break;
+    case Cmd::kSelectAll:
+        if (m_editor)
+            m_editor->SelectAllText();
+        break;
+    case Cmd::kInsertMode:
+        e.SetInsertMode(e.GetInsertMode() ? 0 : 1);
+        UpdateStatusPanes();
+        break;
+    case Cmd::kNextField: EditorNextField(); break;
+    case Cmd::kPreviousField: EditorPreviousField(); break;
+    case Cmd::kFontLarger: e.IncreaseSize(); FieldFormatChanged(); break;
+    case Cmd::kFontSmaller: e.DecreaseSize(); FieldFormatChanged(); break;
+    case Cmd::kFontBold: e.ToggleBold(); FieldFormatChanged(); break;
+    case Cmd::kAlignLeft: e.AlignLeft(); FieldFormatChanged(); break;
+    case Cmd::kAlignCentre: e.AlignCentre(); FieldFormatChanged(); break;
+    case Cmd::kAlignRight: e.AlignRight(); FieldFormatChanged(); break;
+    case Cmd::kZoomIn: ZoomIn(); break;
+    case Cmd::kZoomOut: ZoomOut(); break;
+    default: break;
+    }
+}
+
+SCommandState CEinheitspapierView::UpdateCommand(int id) const
+{
+    const CKivEditWindow& e = m_doc.Engine();
+    SCommandState s;
+    switch (id) {
+    case Cmd::kUndo: s.enabled = m_editor && m_editor->document()->isUndoAvailable(); break;
+    case Cmd::kCut:
+    case Cmd::kCopy: s.enabled = m_editor && m_editor->textCursor().hasSelection(); break;
+    case Cmd::kInsertMode:
+        s.text = e.GetInsertMode() ? QStringLiteral("Einfügemodus ausschalten\tEinfg")
+                                   : QStringLiteral("Einfügemodus einschalten\tEinfg");
+        break;
+    case Cmd::kFontLarger: s.enabled = e.CanIncreaseSize(); break;
+    case Cmd::kFontSmaller: s.enabled = e.CanDecreaseSize(); break;
+    case Cmd::kFontBold: s.checked = e.IsBold(); break;
+    case Cmd::kAlignLeft: s.checked = s.radio = e.IsAlignedLeft(); break;
+    case Cmd::kAlignCentre: s.checked = s.radio = e.IsAlignedCentre(); break;
+    case Cmd::kAlignRight: s.checked = s.radio = e.IsAlignedRight(); break;
+    case Cmd::kZoomIn: s.enabled = CanZoomIn(); break;
+    case Cmd::kZoomOut: s.enabled = CanZoomOut(); break;
+    default: break;
+    }
+    return s;
+}
+
+QMenu* CEinheitspapierView::CreateEditorContextMenu(QWidget* parent)
+{
+    auto* menu = new QMenu(parent);
+    for (const CommandTable::SMenuEntry& entry : CommandTable::EditorContextMenu()) {
+        if (entry.id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        const SCommandState state = UpdateCommand(entry.id);
+        QAction* a = menu->addAction(state.text.isEmpty() ? entry.text : state.text);
+        a->setData(entry.id);
+        a->setEnabled(state.enabled && (HandlesCommand(entry.id)));
+        a->setCheckable(state.checked);
+        a->setChecked(state.checked);
+        const int id = entry.id;
+        connect(a, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+    }
+    return menu;
+}
+
+void CEinheitspapierView::EditorContextMenu(const QPoint& globalPos)
+{
+    QMenu* menu = CreateEditorContextMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPos);
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "FormLayout.h"
+#include "FormNavigator.h"
+#include "KivScrollViewBase.h"
+#include "fields/FieldEditor.h"
+#include "fields/FieldTable.h"
+
+#include <optional>
+
+class CEinheitspapierDoc;
+class CFieldDefinitions;
+class QMenu;
+
+// What a command looks like at the moment: enabled, checked (with a radio
+// mark for one of a group), and a text where the command changes it.
+struct SCommandState
+{
+    bool enabled = true;
+    bool checked = false;
+    bool radio = false;
+    QString text;
+};
+
+// The form view: the picture of the current page with the field texts, the
+// editor over the active field, zoom and scrolling, and the field commands.
+class CEinheitspapierView : public CKivScrollViewBase, public CFormNavigator::IHost, public IFieldEditorHost
+{
+    Q_OBJECT
+public:
+    static constexpr int kEditorId = 120;
+
+    CEinheitspapierView(CEinheitspapierDoc& doc, const CFieldDefinitions& definitions, QWidget* parent = nullptr);
+    ~CEinheitspapierView() override;
+
+    CEinheitspapierDoc& Document() { return m_doc; }
+    CKivEditWindow& Engine();
+    CFieldEditor* Editor() const { return m_editor; }
+    CFormNavigator& Navigator() { return m_navigator; }
+
+    // After the document is read: scroll sizes, back to the top-left corner.
+    void OnInitialUpdate();
+    int CurrentPage() const { return m_currentPage; }
+    void SetCurrentPage(int page);
+
+    // Builds what a zoom needs: scaled tables, fonts, the editor's pixel rectangles.
+    void PrepareLayout();
+    const CFormLayout* Layout() const { return m_layout ? &*m_layout : nullptr; }
+    // A field's table rectangle at the zoom (kind 1 or less: page 1).
+    SFieldTableRect GetFieldScreenRect(int index, int kind) const;
+
+    int GoToField(int field, int page) { return m_navigator.GoToField(field, page); }
+    void EnsureVisible() override;
+    void UpdateStatusPanes() override;
+    void FocusEditor() override;
+    int FormVariant() const override;
+
+    QString InsertModeText() const;
+    QString PageText() const;
+
+    // Commands the view owns.
+    bool HandlesCommand(int id) const;
+    void ExecuteCommand(int id);
+    SCommandState UpdateCommand(int id) const;
+    QMenu* CreateEditorContextMenu(QWidget* parent);
+
+    // Form coordinates (0.1 mm, y downwards) of a point in the viewport.
+    QPoint ViewportToForm(QPoint viewportPos) const;
+
+Q_SIGNALS:
+    void StatusChanged();
+    void ModifiedChanged();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void OnScrolled() override;
+
+    // IFieldEditorHost
+    QPoint ScrollOffsetPixels() const override { return ScrollPixels(); }
+    void EditorNextField() override;
+    void EditorPreviousField() override;
+    void EditorInsertModeChanged() override { UpdateStatusPanes(); }
+    void EditorScrollPage(int units) override { ScrollByUnits(0, units); }
+    void EditorWheel(QWheelEvent* event) override { wheelEvent(event); }
+    void EditorContextMenu(const QPoint& globalPos) override;
+    void EditorModified() override;
+
+private:
+    void CreateEditor();
+    void FieldFormatChanged();
+
+    CEinheitspapierDoc& m_doc;
+    const CFieldDefinitions& m_definitions;
+    CFormNavigator m_navigator;
+    CFieldEditor* m_editor = nullptr;
+    std::optional<CFormLayout> m_layout;
+    int m_currentPage = 1;
+    int m_cursorKind = 0;
+    bool m_stampA = false;
+    bool m_stampC = false;
+    bool m_stampC2 = false;
+    QColor m_fieldTextColour;
+};
