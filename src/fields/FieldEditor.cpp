@@ -124,7 +124,7 @@ bool CFieldEditor::TextFits(const QString& text) const
 {
     const QFontMetrics m(font());
     const int width = qMax(1, viewport()->width());
-    const int height = m.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, text.isEmpty() ? QStringLiteral(" ") : text).height();
+    const int height = m.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap | Qt::TextWrapAnywhere, text.isEmpty() ? QStringLiteral(" ") : text).height();
     return height <= qMax(viewport()->height(), m.lineSpacing());
 }
 

@@ -120,12 +120,17 @@ void CEinheitspapierView::PrepareLayout()
     m_layoutPrepared = true;
 }
 
-void CEinheitspapierView::paintEvent(QPaintEvent*)
+void CEinheitspapierView::PrepareForDisplay()
 {
     if (!m_editor)
         CreateEditor();
     if (!m_layoutPrepared)
         PrepareLayout();
+}
+
+void CEinheitspapierView::paintEvent(QPaintEvent*)
+{
+    PrepareForDisplay();
     QPainter painter(viewport());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -43,6 +43,8 @@ public:
     int CurrentPage() const { return m_currentPage; }
     void SetCurrentPage(int page);
 
+    // What the first paint does before drawing: the editor and the layout.
+    void PrepareForDisplay();
     // Builds what a zoom needs: scaled tables, fonts, the editor's pixel rectangles.
     void PrepareLayout();
     const CFormLayout* Layout() const { return m_layout ? &*m_layout : nullptr; }

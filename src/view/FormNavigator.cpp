@@ -8,9 +8,10 @@
 
 namespace {
 
-// Each nested move passes over one field; more nesting than a sheet has
-// fields (twice, for the wrap) means nothing on the sheet can take the caret.
-constexpr int kMaxDepth = 2 * kMainFieldCount + 4;
+// A move visits each field it passes over. An honest move, wrap included,
+// visits each field of a sheet a few times at most; beyond that no field of
+// the sheet can take the caret and the move ends where it is.
+constexpr int kMaxVisits = 4 * kMainFieldCount;
 
 } // namespace
 
@@ -27,14 +28,27 @@ bool CFormNavigator::IsEditable(int field, int page) const
     return m_definitions.IsEditable(field, p == 1 ? kMainSheet : kContSheet, m_host.FormVariant());
 }
 
-int CFormNavigator::GoToField(int field, int page)
+CFormNavigator::SMove::SMove(CFormNavigator& n)
+    : navigator(n)
 {
-    return GoToFieldChecked(field, page, 0);
+    if (navigator.m_openMoves++ == 0)
+        navigator.m_visits = 0;
 }
 
-int CFormNavigator::GoToFieldChecked(int field, int page, int depth)
+CFormNavigator::SMove::~SMove()
 {
-    if (depth > kMaxDepth)
+    --navigator.m_openMoves;
+}
+
+int CFormNavigator::GoToField(int field, int page)
+{
+    const SMove move(*this);
+    return GoToFieldChecked(field, page);
+}
+
+int CFormNavigator::GoToFieldChecked(int field, int page)
+{
+    if (++m_visits > kMaxVisits)
         return 0;
     const int oldField = m_engine.GetCurrentField();
     const int oldPage = m_engine.GetCurrentPage();
@@ -50,27 +64,27 @@ int CFormNavigator::GoToFieldChecked(int field, int page, int depth)
 
     if (page == 1) {
         if (field >= kMainFieldCount) {
-            GoToFieldChecked(0, 1, depth + 1);
+            GoToFieldChecked(0, 1);
             if (!IsEditable(m_engine.GetCurrentField(), 1) && !m_inNextField)
                 NextField(1);
             return 0;
         }
         if (!IsEditable(field, 1)) {
             if (oldField < field || field == 0)
-                return GoToFieldChecked(field + 1, 1, depth + 1);
-            return GoToFieldChecked(field - 1, 1, depth + 1);
+                return GoToFieldChecked(field + 1, 1);
+            return GoToFieldChecked(field - 1, 1);
         }
     } else {
         if (field >= kContFieldCount) {
-            GoToFieldChecked(0, page, depth + 1);
+            GoToFieldChecked(0, page);
             if (!IsEditable(m_engine.GetCurrentField(), targetPage) && !m_inNextField)
                 NextField(targetPage);
             return 0;
         }
         if (!IsEditable(field, targetPage)) {
             if (oldField >= field && field >= 1)
-                return GoToFieldChecked(field - 1, page, depth + 1);
-            return GoToFieldChecked(field + 1, page, depth + 1);
+                return GoToFieldChecked(field - 1, page);
+            return GoToFieldChecked(field + 1, page);
         }
     }
     m_host.EnsureVisible();
@@ -81,6 +95,7 @@ void CFormNavigator::NextField(int shownPage)
 {
     // A wrap inside the loop below must not start another loop.
     const QScopedValueRollback<bool> running(m_inNextField, true);
+    const SMove move(*this);
     const int bound = shownPage == 1 ? kMainBound : kContBound;
     // One round over the sheet at most: a sheet without editable fields ends it.
     for (int step = 0; step <= kMainFieldCount + 1; ++step) {
@@ -93,6 +108,7 @@ void CFormNavigator::NextField(int shownPage)
 
 void CFormNavigator::PreviousField(int shownPage)
 {
+    const SMove move(*this);
     const int bound = shownPage == 1 ? kMainBound : kContBound;
     for (int step = 0; step <= kMainFieldCount + 1; ++step) {
         const int f = m_engine.GetCurrentField();

@@ -41,10 +41,20 @@ public:
     int HitTest(QPoint point, int sheetKind, int zoom) const;
 
 private:
-    int GoToFieldChecked(int field, int page, int depth);
+    int GoToFieldChecked(int field, int page);
+
+    // One move the user asked for, with all the moves nested in it.
+    struct SMove
+    {
+        explicit SMove(CFormNavigator& n);
+        ~SMove();
+        CFormNavigator& navigator;
+    };
 
     CKivEditWindow& m_engine;
     const CFieldDefinitions& m_definitions;
     IHost& m_host;
     bool m_inNextField = false;
+    int m_openMoves = 0;
+    int m_visits = 0;
 };
