@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -155,6 +156,49 @@ private Q_SLOTS:
         QCOMPARE(r.exitCode, 1);
         QVERIFY(!r.err.trimmed().isEmpty());
         QCOMPARE(ReadFile(Path("keep.t2l")), NewDocumentBytes());
+    }
+
+    void renderDrawsThePage()
+    {
+        const QByteArray file = CT2lBytes().Header().Word(0x1206).Word(2).MainSheet().Word(0x2002).Word(44).ContSheets(2).Byte('@').Bytes();
+        WriteFile(Path("r.t2l"), file);
+        const SRun r = Run({QStringLiteral("render"), Path("r.t2l"), QStringLiteral("--page"), QStringLiteral("2"),
+                            QStringLiteral("--zoom"), QStringLiteral("10"), QStringLiteral("--dpi"), QStringLiteral("127"), Path("r.png")});
+        QCOMPARE(r.exitCode, 0);
+        const QImage image(Path("r.png"));
+        // 205 x 350 mm at half a pixel per 0.1 mm.
+        QCOMPARE(image.size(), QSize(1025, 1750));
+        // The grey margin below the sheet, the green form and a text in black.
+        QCOMPARE(image.pixelColor(500, 1700), QColor(128, 128, 128));
+        int green = 0;
+        for (int y : {132, 133}) {
+            for (int x = 0; x < 1025; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                green += c.green() > c.red() + 40 ? 1 : 0;
+            }
+        }
+        QVERIFY(green > 900); // the rule under box 3, 26.5 mm down
+    }
+
+    void renderRefusesBadArguments_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("page beyond the document") << QStringList{"--page", "3", "--zoom", "10", "--dpi", "96"} << 1;
+        QTest::newRow("zoom 0") << QStringList{"--page", "1", "--zoom", "0", "--dpi", "96"} << 2;
+        QTest::newRow("huge image") << QStringList{"--page", "1", "--zoom", "100", "--dpi", "2400"} << 1;
+        QTest::newRow("option missing") << QStringList{"--page", "1", "--zoom", "10", "--xyz", "96"} << 2;
+    }
+
+    void renderRefusesBadArguments()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        WriteFile(Path("r2.t2l"), NewDocumentBytes());
+        const SRun r = Run(QStringList{QStringLiteral("render"), Path("r2.t2l")} + args + QStringList{Path("bad.png")});
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY(!r.err.isEmpty());
+        QVERIFY(!QFile::exists(Path("bad.png")));
     }
 
     void usage()
