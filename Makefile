@@ -35,7 +35,7 @@ fuzz:
 	cmake --build $(FUZZ) -j$(JOBS) --target fuzz_t2l_reader
 	mkdir -p $(FUZZ)/corpus
 	$(FUZZ)/fuzz/fuzz_t2l_reader -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \
-	    -print_final_stats=1 $(FUZZ)/corpus fuzz/seeds
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ)/ $(FUZZ)/corpus fuzz/seeds
 
 clean:
 	rm -rf build
