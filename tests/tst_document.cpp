@@ -88,6 +88,27 @@ private Q_SLOTS:
         QCOMPARE(again.Engine().GetFieldText(11, 2), QStringLiteral("Ware"));
     }
 
+    void readingTrimsContinuationTextsToo()
+    {
+        const QByteArray file = CT2lBytes().Header().Word(0x1206).Word(2).MainSheet().Word(0x2002).Word(44)
+                                    .Texts(QStringList(44, QStringLiteral("Ware \r\n"))).Words(QList<quint16>(44, 3)).Byte('@').Bytes();
+        CEinheitspapierDoc doc;
+        QCOMPARE(doc.LoadFromBytes(file), CEinheitspapierDoc::ELoadStatus::kLoaded);
+        QCOMPARE(doc.Engine().GetFieldText(11, 2), QStringLiteral("Ware"));
+    }
+
+    // A document object that read one file keeps nothing of it when it reads the next.
+    void readingAgainStartsAfresh()
+    {
+        CEinheitspapierDoc doc;
+        QCOMPARE(doc.LoadFromBytes(CT2lBytes().Header().Word(0x1206).Word(1).MainSheet(101).Byte('@').Bytes()),
+                 CEinheitspapierDoc::ELoadStatus::kLoaded);
+        QCOMPARE(doc.Engine().GetFieldCount(), quint16(101));
+        QCOMPARE(doc.LoadFromBytes(ThreePageFile()), CEinheitspapierDoc::ELoadStatus::kLoaded);
+        QCOMPARE(doc.Engine().GetFieldCount(), quint16(80));
+        QCOMPARE(doc.Engine().GetPageCount(), 3);
+    }
+
     void longTextLengthForms()
     {
         CEinheitspapierDoc doc;

@@ -71,7 +71,7 @@ private Q_SLOTS:
     void dumpBuildDumpIsStable()
     {
         const QByteArray file = CT2lBytes().Header(2, 77, 1).Word(0x1206).Word(2)
-                                    .Texts(QStringList(80, QStringLiteral("Zeile \"1\"\r\nC:\\Pfad\t€ 😀")))
+                                    .Texts(QStringList(79, QStringLiteral("Zeile \"1\"\r\nC:\\Pfad\t€ 😀")) << QStringLiteral("\uFEFFmit BOM"))
                                     .Words(QList<quint16>(80, 0x0112)).Word(0x2003).Word(44).ContSheets(3).Byte('@').Bytes();
         WriteFile(Path("in.t2l"), file);
         const SRun first = Run({QStringLiteral("dump"), Path("in.t2l")});

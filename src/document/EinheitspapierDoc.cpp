@@ -78,7 +78,8 @@ QByteArray CEinheitspapierDoc::SaveToBytes()
     m_engine.ActivateField(m_engine.GetCurrentField(), m_engine.GetCurrentPage());
 
     QByteArray out;
-    out.reserve(64 * 1024);
+    // One allocation: growing a multi-MB buffer step by step costs more than writing it.
+    out.reserve(kMagicSize + kFillerSize + 11 + m_engine.BlockSize() + 1);
     CArchiveWriter ar(out);
     WriteHeader(ar, m_continuationCount, m_reserved, m_crossMark, 0);
     m_engine.Serialize(ar);
@@ -157,6 +158,8 @@ CEinheitspapierDoc::ELoadStatus CEinheitspapierDoc::Read(const QByteArray& bytes
     const QString inconsistent = QStringLiteral("Die Seiten- und Feldangaben widersprechen sich.");
 
     m_loadErrorId = 0;
+    // A document read twice must not keep anything of the first file.
+    m_engine.SetupNewForm();
     DeleteContents();
     SetContinuationCount(1);
 

@@ -21,7 +21,8 @@ void AppendJsonString(QByteArray& out, const QString& text)
         case '\n': out.append("\\n"); break;
         case '\t': out.append("\\t"); break;
         default:
-            if (u < 0x20 || c.isSurrogate()) {
+            // U+FEFF would be taken for a byte order mark by a JSON reader and dropped.
+            if (u < 0x20 || u == 0xFEFF || c.isSurrogate()) {
                 out.append(QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0')).toLatin1());
             } else {
                 out.append(QString(c).toUtf8());

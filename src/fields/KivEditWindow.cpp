@@ -408,6 +408,12 @@ void CKivEditWindow::Serialize(CArchiveWriter& ar)
     WriteBlock(ar, m_mainTexts, m_mainAttrs, m_pageState, m_contCount, m_contTexts, m_contAttrs);
 }
 
+qsizetype CKivEditWindow::BlockSize() const
+{
+    return 4 + CArchiveWriter::StringListSize(m_mainTexts) + CArchiveWriter::WordListSize(m_mainAttrs) + 4
+           + CArchiveWriter::StringListSize(m_contTexts) + CArchiveWriter::WordListSize(m_contAttrs);
+}
+
 void CKivEditWindow::WriteBlock(CArchiveWriter& ar, const QStringList& mainTexts, const QList<quint16>& mainAttrs,
                                 quint16 pageState, quint16 contCount, const QStringList& contTexts,
                                 const QList<quint16>& contAttrs)
@@ -468,8 +474,11 @@ CKivEditWindow::ELoadResult CKivEditWindow::Serialize(CArchiveReader& ar)
             return ELoadResult::kInconsistent;
     }
 
-    // Everything is read; now replace the engine's content.
+    // Everything is read; now replace the engine's content. Trailing white
+    // space goes as it would with the next save, so what is shown is what is kept.
     for (QString& t : mainTexts)
+        TrimTrailingWhiteSpace(t);
+    for (QString& t : contTexts)
         TrimTrailingWhiteSpace(t);
     const qsizetype textCount = mainTexts.size();
     // One attribute word per text: a missing word is a new field's word.

@@ -189,6 +189,8 @@ public:
     // Reads the whole block before changing anything: unless the result is
     // kLoaded or kUnknownBlock, the engine is left exactly as it was.
     ELoadResult Serialize(CArchiveReader& ar);
+    // Bytes Serialize writes (an upper bound before trimming).
+    qsizetype BlockSize() const;
     // The block as it stands in a file, from its parts.
     static void WriteBlock(CArchiveWriter& ar, const QStringList& mainTexts, const QList<quint16>& mainAttrs,
                            quint16 pageState, quint16 contCount, const QStringList& contTexts,

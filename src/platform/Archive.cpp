@@ -63,6 +63,21 @@ void CArchiveWriter::WriteString(const QString& text)
     }
 }
 
+qsizetype CArchiveWriter::StringSize(const QString& text)
+{
+    const qsizetype len = text.size();
+    const qsizetype prefix = len < 0xFF ? 4 : (len < 0xFFFE ? 6 : 10);
+    return prefix + 2 * len;
+}
+
+qsizetype CArchiveWriter::StringListSize(const QStringList& list)
+{
+    qsizetype n = CountSize(quint32(list.size()));
+    for (const QString& s : list)
+        n += StringSize(s);
+    return n;
+}
+
 void CArchiveWriter::WriteStringList(const QStringList& list)
 {
     WriteCount(static_cast<quint32>(list.size()));

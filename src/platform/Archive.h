@@ -24,6 +24,12 @@ public:
     void WriteStringList(const QStringList& list);
     void WriteWordList(const QList<quint16>& list);
 
+    // Bytes the writers above produce.
+    static qsizetype CountSize(quint32 count) { return count < 0xFFFF ? 2 : 6; }
+    static qsizetype StringSize(const QString& text);
+    static qsizetype StringListSize(const QStringList& list);
+    static qsizetype WordListSize(const QList<quint16>& list) { return CountSize(quint32(list.size())) + 2 * list.size(); }
+
 private:
     QByteArray& m_out;
 };

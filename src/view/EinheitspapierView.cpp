@@ -132,7 +132,6 @@ void CEinheitspapierView::paintEvent(QPaintEvent*)
 {
     PrepareForDisplay();
     QPainter painter(viewport());
-    painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     CLometricPainter dc(painter, Dpi(), ScrollPixels());
     CFormPainter::SOptions o;

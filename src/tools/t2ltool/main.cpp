@@ -184,7 +184,6 @@ int Render(const QStringList& args)
     options.definitions = &definitions;
     {
         QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
         CLometricPainter dc(painter, dpi);
         CFormPainter::PaintPage(dc, CFormLayout(zoom), engine, options);
