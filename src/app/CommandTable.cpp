@@ -1,5 +1,7 @@
 #include "CommandTable.h"
 
+#include "FrameCommands.h"
+
 #include <QHash>
 
 namespace {
@@ -25,6 +27,15 @@ QList<SCommand> BuildTable()
         {Cmd::kAlignRight, QStringLiteral("Text rechtsbündig"), {K(Qt::CTRL | Qt::Key_R)}, QStringLiteral("Den Text rechts ausrichten")},
         {Cmd::kZoomIn, QStringLiteral("Anzeige &größer"), {K(Qt::CTRL | Qt::Key_Plus)}, QStringLiteral("Das Formular größer anzeigen")},
         {Cmd::kZoomOut, QStringLiteral("Anzeige &kleiner"), {K(Qt::CTRL | Qt::Key_Minus)}, QStringLiteral("Das Formular kleiner anzeigen")},
+        {Cmd::kNextPage, QStringLiteral("&Nächste Seite"), {K(Qt::CTRL | Qt::Key_Right)}, QStringLiteral("Zur nächsten Seite des Formulars wechseln")},
+        {Cmd::kPreviousPage, QStringLiteral("&Vorherige Seite"), {K(Qt::CTRL | Qt::Key_Left)}, QStringLiteral("Zur vorherigen Seite des Formulars wechseln")},
+        {Cmd::kFirstPage, QStringLiteral("&Erste Seite"), {K(Qt::CTRL | Qt::Key_Home)}, QStringLiteral("Zur ersten Seite des Formulars wechseln")},
+        {Cmd::kLastPage, QStringLiteral("&Letzte Seite"), {K(Qt::CTRL | Qt::Key_End)}, QStringLiteral("Zur letzten Seite des Formulars wechseln")},
+        {Cmd::kAddPage, QStringLiteral("Seite hin&zufügen"), {K(Qt::Key_F10)}, QStringLiteral("Ein weiteres Ergänzungsblatt anfügen")},
+        {Cmd::kFillPositions, QStringLiteral("&Felder 3, 5 und 32 aktualisieren"), {}, QStringLiteral("Blattnummern (Feld 3), Anzahl der Positionen (Feld 5) und Positionsnummern (Feld 32) eintragen")},
+        {Cmd::kMovePosition, QStringLiteral("Warenposition verschieben..."), {}, QStringLiteral("Eine Warenposition an eine andere Stelle verschieben")},
+        {Cmd::kDeletePosition, QStringLiteral("Warenposition löschen..."), {}, QStringLiteral("Eine Warenposition eines Ergänzungsblattes löschen")},
+        {Cmd::kRemoveLastPage, QStringLiteral("Letzte Formularseite entfernen"), {}, QStringLiteral("Das letzte Ergänzungsblatt mit allen seinen Daten entfernen")},
     };
 }
 
@@ -32,16 +43,38 @@ QList<SCommand> BuildTable()
 
 namespace CommandTable {
 
+// The commands a form view handles (BuildTable); the rest are the frame's.
+const QList<SCommand>& ViewRows();
+
+const QList<SCommand>& ViewRows()
+{
+    static const QList<SCommand> rows = BuildTable();
+    return rows;
+}
+
+const QList<SCommand>& All()
+{
+    static const QList<SCommand> table = ViewRows() + FrameCommands::Rows();
+    return table;
+}
+
 const SCommand* Find(int id)
 {
-    static const QList<SCommand> table = BuildTable();
     static const QHash<int, const SCommand*> index = [] {
         QHash<int, const SCommand*> h;
-        for (const SCommand& c : table)
+        for (const SCommand& c : All())
             h.insert(c.id, &c);
         return h;
     }();
     return index.value(id, nullptr);
+}
+
+bool IsViewCommand(int id)
+{
+    for (const SCommand& c : ViewRows())
+        if (c.id == id)
+            return true;
+    return false;
 }
 
 const QList<SMenuEntry>& EditorContextMenu()

@@ -12,6 +12,7 @@ struct SCommand
     QString menuText;
     QList<QKeySequence> keys;
     QString statusTip;
+    QString toolTip; // empty: the menu text without its mnemonic
 };
 
 namespace Cmd {
@@ -33,13 +34,26 @@ enum : int {
     kAlignRight = 32789,
     kZoomIn = 32866,
     kZoomOut = 32867,
+    kNextPage = 32815,
+    kPreviousPage = 32816,
+    kFirstPage = 32817,
+    kLastPage = 32818,
+    kAddPage = 32819,
+    kFillPositions = 32844,
+    kMovePosition = 32874,
+    kDeletePosition = 32876,
+    kRemoveLastPage = 32878,
 };
 } // namespace Cmd
 
 namespace CommandTable {
 
+// Every command of the program, view commands first.
+const QList<SCommand>& All();
 // Null for an unknown id.
 const SCommand* Find(int id);
+// Commands that act on a form view (nothing to do without a document).
+bool IsViewCommand(int id);
 
 struct SMenuEntry
 {

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSet>
 #include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -13,6 +14,12 @@
 const QColor CFieldEditor::kBackground(222, 255, 209);
 
 namespace {
+
+QSet<int>& ReservedKeys()
+{
+    static QSet<int> keys;
+    return keys;
+}
 
 QString ToEditor(const QString& stored)
 {
@@ -128,8 +135,23 @@ bool CFieldEditor::TextFits(const QString& text) const
     return height <= qMax(viewport()->height(), m.lineSpacing());
 }
 
+void CFieldEditor::SetReservedKeys(const QList<QKeySequence>& keys)
+{
+    ReservedKeys().clear();
+    for (const QKeySequence& k : keys)
+        if (k.count() == 1)
+            ReservedKeys().insert(k[0].toCombined());
+}
+
 bool CFieldEditor::event(QEvent* e)
 {
+    if (e->type() == QEvent::ShortcutOverride) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (ReservedKeys().contains(k->keyCombination().toCombined())) {
+            e->ignore(); // let the command's shortcut fire
+            return true;
+        }
+    }
     // Tab and Shift+Tab walk the form's fields, not the dialog's focus chain.
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);

@@ -47,6 +47,10 @@ public:
     quint32 Style() const { return m_style; }
     int StyleChanges() const { return m_styleChanges; }
 
+    // Keys of the program's commands: they reach the command, never the
+    // editor's own handling (Ctrl+Z centres the text, it does not undo).
+    static void SetReservedKeys(const QList<QKeySequence>& keys);
+
     void PasteFromClipboard();
     void SelectAllText();
     // Backspace, Enter and every typed character replace the character after

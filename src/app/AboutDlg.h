@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+// The about box: program and version, the maker, its web page, "Systeminfo".
+class CAboutDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    CAboutDlg(const QString& versionString, QWidget* parent = nullptr);
+
+    QPushButton* WebButton() const { return m_web; }
+    QPushButton* SystemInfoButton() const { return m_systemInfo; }
+    bool WebPageRequested() const { return m_webRequested; }
+
+private:
+    QPushButton* m_web;
+    QPushButton* m_systemInfo;
+    bool m_webRequested = false;
+};

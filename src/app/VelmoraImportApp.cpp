@@ -1,0 +1,317 @@
+#include "VelmoraImportApp.h"
+
+#include "AboutDlg.h"
+#include "AppConstants.h"
+#include "ChildFrame.h"
+#include "CommandTable.h"
+#include "FieldDefinitionStore.h"
+#include "FrameCommands.h"
+#include "MainFrame.h"
+#include "SplashWnd.h"
+#include "StartUp.h"
+#include "document/EinheitspapierDoc.h"
+#include "platform/Prompts.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QUrl>
+
+namespace {
+
+const QString kRecentSection = QStringLiteral("Recent File List");
+
+} // namespace
+
+CVelmoraImportApp::CVelmoraImportApp() = default;
+
+CVelmoraImportApp::~CVelmoraImportApp()
+{
+    delete m_mainFrame;
+}
+
+bool CVelmoraImportApp::InitInstance(const QStringList& arguments, bool showSplash)
+{
+    // Tooltips all look the same: white to light yellow, blue text, black border.
+    qApp->setStyleSheet(QStringLiteral(
+        "QToolTip { color: rgb(0,0,255); border: 1px solid black; "
+        "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 white, stop:1 rgb(255,255,200)); }"));
+
+    m_languageIndex = m_profile.ReadInt(SettingsSection::kSettings, QStringLiteral("Language"), 0);
+    m_programDirectory = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    if (!m_programDirectory.endsWith(QDir::separator()))
+        m_programDirectory += QDir::separator();
+    LoadRecentFiles();
+
+    const auto version = m_library.InitFromApp(AppConstants::kVersionText, AppConstants::kBuildDate,
+                                               QCoreApplication::applicationFilePath());
+    if (!version.found)
+        Prompts::Show(nullptr, QMessageBox::Critical, QStringLiteral("ERROR"));
+
+    const StartUp::SCommandLine commandLine = StartUp::ParseCommandLine(arguments);
+    if (commandLine.setupMode) {
+        QStringList report;
+        m_exitCode = StartUp::RunSetupMode(m_profile, m_library, &report) ? 0 : 1;
+        return false;
+    }
+
+    m_mainFrame = new CMainFrame(*this);
+    m_mainFrame->RestoreWorkspace();
+    FieldDefinitionStore::Load(m_fieldDefinitions, m_profile, m_library);
+
+    if (commandLine.path.isEmpty())
+        NewDocument();
+    else
+        OpenDocument(commandLine.path);
+
+    m_mainFrame->showMaximized();
+    m_mainFrame->repaint();
+
+    const int seconds = m_profile.ReadInt(SettingsSection::kSettings, QStringLiteral("SplashScreen"), 5);
+    if (showSplash && seconds > 0 && !m_splash) {
+        m_splash = new CSplashWnd(m_library.GetVersionString(), seconds, m_mainFrame);
+        m_splash->show();
+        m_splash->repaint();
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- documents
+
+CChildFrame* CVelmoraImportApp::ShowDocument(std::unique_ptr<CEinheitspapierDoc> doc, const QString& path)
+{
+    auto* child = new CChildFrame(std::move(doc), m_fieldDefinitions);
+    if (path.isEmpty())
+        child->SetUntitledTitle(QStringLiteral("VuRiviT2L%1").arg(++m_untitledCount));
+    else
+        child->SetPathName(path);
+    m_mainFrame->AddChild(child);
+    child->View().OnInitialUpdate();
+    return child;
+}
+
+CChildFrame* CVelmoraImportApp::NewDocument()
+{
+    m_formVariant = 0;
+    auto doc = std::make_unique<CEinheitspapierDoc>(m_profile);
+    doc->OnNewDocument();
+    doc->InitialUpdate(quint32(m_formVariant));
+    return ShowDocument(std::move(doc), QString());
+}
+
+CChildFrame* CVelmoraImportApp::OpenDocument(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (CChildFrame* c : m_mainFrame->Children()) {
+        if (!c->PathName().isEmpty() && QFileInfo(c->PathName()) == QFileInfo(absolute)) {
+            m_mainFrame->MdiArea()->setActiveSubWindow(c);
+            return c;
+        }
+    }
+
+    auto doc = std::make_unique<CEinheitspapierDoc>(m_profile);
+    QString error;
+    const auto status = doc->LoadFromFile(absolute, &error);
+    if (status == CEinheitspapierDoc::ELoadStatus::kFailed) {
+        Prompts::Show(m_mainFrame, QMessageBox::Warning, error);
+        return nullptr;
+    }
+    doc->SetModified(false);
+    // What the form shows when it is first shown: the file's messages first.
+    const bool unknown = status != CEinheitspapierDoc::ELoadStatus::kLoaded;
+    if (doc->LoadErrorId() != 0) {
+        QApplication::beep();
+        Prompts::Show(m_mainFrame, QMessageBox::Critical, CEinheitspapierDoc::MessageText(doc->LoadErrorId()));
+    }
+    if (doc->IsForeignVariant())
+        Prompts::Show(m_mainFrame, QMessageBox::Warning, CEinheitspapierDoc::ForeignFileMessage());
+    doc->InitialUpdate(quint32(m_formVariant));
+    // A file that is no T2L document opens as an empty form without its
+    // name, so a save can never write the form over it unasked.
+    CChildFrame* child = ShowDocument(std::move(doc), unknown ? QString() : absolute);
+    if (!unknown)
+        AddToRecentFiles(absolute);
+    return child;
+}
+
+void CVelmoraImportApp::OnFileOpen()
+{
+    const QString path = Prompts::GetOpenFileName(m_mainFrame, QStringLiteral("Öffnen"), QString(),
+                                                  QStringLiteral("Einheitspapier T2L. (*.t2l)"));
+    if (!path.isEmpty())
+        OpenDocument(path);
+}
+
+void CVelmoraImportApp::AddToRecentFiles(const QString& path)
+{
+    const QString native = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    m_recentFiles.removeAll(native);
+    m_recentFiles.prepend(native);
+    while (m_recentFiles.size() > kMaxRecentFiles)
+        m_recentFiles.removeLast();
+}
+
+void CVelmoraImportApp::OpenRecentFile(int index)
+{
+    if (index < 0 || index >= m_recentFiles.size())
+        return;
+    const QString path = m_recentFiles.at(index);
+    if (!OpenDocument(path))
+        m_recentFiles.removeAt(index); // it is gone or unreadable
+}
+
+void CVelmoraImportApp::LoadRecentFiles()
+{
+    m_recentFiles.clear();
+    for (int i = 1; i <= kMaxRecentFiles; ++i) {
+        const QString p = m_profile.ReadString(kRecentSection, QStringLiteral("File%1").arg(i), QString());
+        if (!p.isEmpty())
+            m_recentFiles.append(p);
+    }
+}
+
+void CVelmoraImportApp::SaveRecentFiles() const
+{
+    m_profile.DeleteSection(kRecentSection);
+    for (int i = 0; i < m_recentFiles.size(); ++i)
+        m_profile.WriteString(kRecentSection, QStringLiteral("File%1").arg(i + 1), m_recentFiles.at(i));
+}
+
+void CVelmoraImportApp::OnMainFrameClosing()
+{
+    if (m_splash)
+        m_splash->HideSplash();
+    if (!m_registryCleared)
+        SaveRecentFiles();
+}
+
+// ---------------------------------------------------------------- commands
+
+void CVelmoraImportApp::ExecuteCommand(int id)
+{
+    switch (id) {
+    case Cmd::kNew: NewDocument(); break;
+    case Cmd::kOpen: OnFileOpen(); break;
+    case Cmd::kHelp:
+    case Cmd::kHelpIndex: OpenManual(); break;
+    case Cmd::kHomepage: OpenHomepage(); break;
+    case Cmd::kAbout: ShowAbout(); break;
+    case Cmd::kResetFonts:
+    case Cmd::kResetMenus:
+    case Cmd::kResetAll: ResetSettings(id); break;
+    case Cmd::kPrintSetup: {
+        QPrinter printer;
+        if (!m_printerName.isEmpty())
+            printer.setPrinterName(m_printerName);
+        QPageSetupDialog dialog(&printer, m_mainFrame);
+        if (dialog.exec() == QDialog::Accepted)
+            m_printerName = printer.printerName();
+        break;
+    }
+    default: break;
+    }
+}
+
+SCommandState CVelmoraImportApp::UpdateCommand(int id) const
+{
+    SCommandState s;
+    switch (id) {
+    case Cmd::kNew: case Cmd::kOpen: case Cmd::kHelp: case Cmd::kHelpIndex: case Cmd::kHomepage: case Cmd::kAbout:
+    case Cmd::kResetFonts: case Cmd::kResetMenus: case Cmd::kResetAll: case Cmd::kPrintSetup:
+        s.enabled = true;
+        break;
+    default:
+        // Dialogs that are not part of the program yet.
+        s.enabled = false;
+        break;
+    }
+    return s;
+}
+
+void CVelmoraImportApp::OpenManual()
+{
+    for (const QString& candidate : StartUp::ManualCandidates(QCoreApplication::applicationDirPath())) {
+        if (QFileInfo::exists(candidate)) {
+            if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(candidate).absoluteFilePath())))
+                Prompts::Show(m_mainFrame, QMessageBox::Warning,
+                              QStringLiteral("Das Handbuch %1 konnte nicht geöffnet werden:\nes ist kein Programm zum Anzeigen von PDF-Dateien eingerichtet.").arg(candidate));
+            return;
+        }
+    }
+    Prompts::Show(m_mainFrame, QMessageBox::Warning,
+                  QStringLiteral("Das Handbuch %1 wurde nicht gefunden.").arg(AppConstants::kManualFileName));
+}
+
+void CVelmoraImportApp::OpenHomepage()
+{
+    if (!QDesktopServices::openUrl(QUrl(QStringLiteral(T2L_HOMEPAGE))))
+        Prompts::Show(m_mainFrame, QMessageBox::Warning,
+                      QStringLiteral("Das Programm konnte auf Ihrem Rechner\nleider keinen Internet-Browser finden."));
+}
+
+void CVelmoraImportApp::ShowAbout()
+{
+    CAboutDlg dialog(m_library.GetVersionString(), m_mainFrame);
+    dialog.exec();
+    if (dialog.WebPageRequested())
+        OpenHomepage();
+}
+
+void CVelmoraImportApp::ResetSettings(int commandId)
+{
+    struct SReset
+    {
+        int id;
+        const char16_t* title;
+        const char16_t* content;
+        const char16_t* section; // empty: the whole profile
+    };
+    static const SReset resets[] = {
+        {Cmd::kResetFonts, u"Schriftgrößenmodifikationen löschen",
+         u"Mit diesem Aufruf werden alle werden die\nSchriftgrößenmodifikationen dieses Programms\nauf die Ursprungswerte zurückgesetzt!\n\nDas Programm wird anschliessend ohne Rückfrage beendet.\nGeöffnete Dateien werden nicht gesichert!",
+         u"Font"},
+        {Cmd::kResetMenus, u"Menü- und Symbolleisten-Modifikationen löschen",
+         u"Mit diesem Aufruf werden alle werden die Menü- und\nSymbolleisten-Modifikationen dieses Programms\nauf die Ursprungswerte zurückgesetzt!\n\nDas Programm wird anschliessend ohne Rückfrage beendet.\nGeöffnete Dateien werden nicht gesichert!",
+         u"Workspace"},
+        {Cmd::kResetAll, u"Registry-Einträge dieses Programms löschen",
+         u"Mit diesem Aufruf werden alle Einträge dieses\nProgramms in der Registry gelöscht!\n\nDas Programm wird anschliessend ohne Rückfrage beendet.\nGeöffnete Dateien werden nicht gesichert!",
+         u""},
+    };
+    for (const SReset& r : resets) {
+        if (r.id != commandId)
+            continue;
+        const int choice = Prompts::ChooseLink(m_mainFrame, QString::fromUtf16(r.title), QStringLiteral("Achtung!"),
+                                               QString::fromUtf16(r.content),
+                                               {QStringLiteral("Ja, Werte zurücksetzen, Programm beenden."),
+                                                QStringLiteral("Nein, zurück zum Programm.")},
+                                               1);
+        if (choice != 0)
+            return;
+        const QString section = QString::fromUtf16(r.section);
+        if (section.isEmpty())
+            m_profile.DeleteRoot();
+        else
+            m_profile.DeleteSection(section);
+        m_registryCleared = true;
+        if (m_mainFrame)
+            m_mainFrame->CloseForReset();
+        return;
+    }
+}
+
+bool CVelmoraImportApp::SelectPrinterByName(const QString& name)
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull()) {
+        Prompts::Show(m_mainFrame, QMessageBox::Warning,
+                      QStringLiteral("Der Drucker %1 konnte nicht gefunden werden.\nEs wird der Standarddrucker verwendet.").arg(name));
+        return false;
+    }
+    m_printerName = info.printerName();
+    return true;
+}
