@@ -19,11 +19,16 @@ public:
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
         qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
+        // The documents folder (the data directory) lies below HOME.
+        m_oldHome = qgetenv("HOME");
+        qputenv("HOME", m_dir.path().toLocal8Bit());
     }
+    ~CIsolatedSettings() { qputenv("HOME", m_oldHome); }
     QString Path() const { return m_dir.path(); }
 
 private:
     QTemporaryDir m_dir;
+    QByteArray m_oldHome;
 };
 
 // Builds .t2l bytes piece by piece, so a test can state exactly what a file holds.

@@ -110,7 +110,9 @@ void CChildFrame::closeEvent(QCloseEvent* e)
 {
     if (m_closeWithoutAsking || SaveModified()) {
         e->accept();
+        m_closing = true;
         QMdiSubWindow::closeEvent(e);
+        Q_EMIT Closing();
     } else {
         e->ignore();
     }

@@ -37,8 +37,12 @@ public:
     // Close without the question (the program ends after a reset).
     void CloseWithoutAsking();
 
+    // Closed and about to go; no longer one of the frame's documents.
+    bool IsClosing() const { return m_closing; }
+
 Q_SIGNALS:
     void StateChanged();
+    void Closing();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -51,4 +55,5 @@ private:
     QString m_path;
     QString m_untitled;
     bool m_closeWithoutAsking = false;
+    bool m_closing = false;
 };

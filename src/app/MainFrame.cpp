@@ -58,7 +58,13 @@ CMainFrame::CMainFrame(CVelmoraImportApp& app, QWidget* parent)
     m_mdiArea->setTabsMovable(true);
     m_mdiArea->setTabShape(QTabWidget::Rounded);
     setCentralWidget(m_mdiArea);
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { OnActiveChildChanged(); });
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        // The MDI area forgets its active window whenever the main window loses
+        // the focus; the commands still belong to the document last active.
+        if (auto* child = qobject_cast<CChildFrame*>(sub); child && !child->IsClosing())
+            m_currentChild = child;
+        OnActiveChildChanged();
+    });
 
     CreateActions();
     BuildToolbar();
@@ -73,6 +79,16 @@ CMainFrame::CMainFrame(CVelmoraImportApp& app, QWidget* parent)
     statusBar()->addPermanentWidget(m_modePane, 1);
     statusBar()->showMessage(QStringLiteral("Bereit"));
     UpdateCommands();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The document windows go while this frame still exists to hear of it.
+    m_mdiArea->disconnect(this);
+    for (CChildFrame* c : Children()) {
+        c->disconnect(this);
+        delete c;
+    }
 }
 
 void CMainFrame::CreateActions()
@@ -172,10 +188,10 @@ void CMainFrame::BuildMenuBar(int menuId)
 
 CChildFrame* CMainFrame::ActiveChild() const
 {
-    QMdiSubWindow* sub = m_mdiArea->activeSubWindow();
-    if (!sub && !m_mdiArea->subWindowList().isEmpty())
-        sub = m_mdiArea->currentSubWindow();
-    return qobject_cast<CChildFrame*>(sub);
+    if (m_currentChild && !m_currentChild->IsClosing())
+        return m_currentChild;
+    const QList<CChildFrame*> children = Children();
+    return children.isEmpty() ? nullptr : children.last();
 }
 
 CEinheitspapierView* CMainFrame::ActiveView() const
@@ -188,7 +204,7 @@ QList<CChildFrame*> CMainFrame::Children() const
 {
     QList<CChildFrame*> list;
     for (QMdiSubWindow* s : m_mdiArea->subWindowList())
-        if (auto* c = qobject_cast<CChildFrame*>(s))
+        if (auto* c = qobject_cast<CChildFrame*>(s); c && !c->IsClosing())
             list.append(c);
     return list;
 }
@@ -200,15 +216,16 @@ void CMainFrame::AddChild(CChildFrame* child)
         UpdateStatusPanes();
         UpdateCommands();
     });
-    connect(child, &QObject::destroyed, this, [this] { OnActiveChildChanged(); }, Qt::QueuedConnection);
+    connect(child, &CChildFrame::Closing, this, [this] { OnActiveChildChanged(); });
     child->showMaximized();
     m_mdiArea->setActiveSubWindow(child);
+    m_currentChild = child;
     OnActiveChildChanged();
 }
 
 void CMainFrame::OnActiveChildChanged()
 {
-    const bool hasDocument = !m_mdiArea->subWindowList().isEmpty();
+    const bool hasDocument = !Children().isEmpty();
     BuildMenuBar(hasDocument ? 130 : 128);
     if (CEinheitspapierView* v = ActiveView())
         m_app.SetCurrentFormVariant(int(v->Document().FormVariant()));

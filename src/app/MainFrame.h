@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 class CChildFrame;
 class CEinheitspapierView;
@@ -21,6 +22,7 @@ public:
     static constexpr int kMaxUserToolbars = 10;
 
     explicit CMainFrame(CVelmoraImportApp& app, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
     CChildFrame* ActiveChild() const;
@@ -72,6 +74,7 @@ private:
     QLabel* m_pagePane;
     QLabel* m_modePane;
     QHash<int, QAction*> m_actions;
+    QPointer<CChildFrame> m_currentChild;
     int m_menuId = 0;
     bool m_resetting = false;
 };
