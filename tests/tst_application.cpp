@@ -4,6 +4,7 @@
 #include "app/CommandTable.h"
 #include "app/FrameCommands.h"
 #include "app/MainFrame.h"
+#include "app/SplashWnd.h"
 #include "app/StartUp.h"
 #include "app/VelmoraImportApp.h"
 #include "document/EinheitspapierDoc.h"
@@ -13,7 +14,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMimeData>
+#include <QPointer>
 #include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
@@ -366,6 +370,44 @@ private Q_SLOTS:
         QCOMPARE(bars.first()->windowTitle(), QStringLiteral("Seiten"));
         QCOMPARE(bars.first()->actions().first()->data().toInt(), int(Cmd::kFirstPage));
         QCOMPARE(bars.first()->actions().last()->data().toInt(), int(Cmd::kCustomize));
+    }
+
+    void splashSwallowsTheFirstPress()
+    {
+        QWidget owner;
+        QLineEdit target(&owner);
+        owner.show();
+        QPointer<CSplashWnd> splash = new CSplashWnd(QStringLiteral("1.0.00"), 30, &owner);
+        splash->show();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QCoreApplication::sendEvent(&target, &press);
+        QVERIFY(target.text().isEmpty());
+        QTRY_VERIFY(splash.isNull());
+        QKeyEvent again(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, QStringLiteral("b"));
+        QCoreApplication::sendEvent(&target, &again);
+        QCOMPARE(target.text(), QStringLiteral("b"));
+
+        // Without a press it goes after its seconds; with 0 seconds there is none.
+        QPointer<CSplashWnd> timed = new CSplashWnd(QStringLiteral("1.0.00"), 1, &owner);
+        timed->show();
+        QTRY_VERIFY_WITH_TIMEOUT(timed.isNull(), 3000);
+        CSettingsStore::Profile().WriteInt(SettingsSection::kSettings, QStringLiteral("SplashScreen"), 0);
+        CVelmoraImportApp app;
+        QVERIFY(app.InitInstance({}, true));
+        QVERIFY(app.MainFrame()->findChildren<CSplashWnd*>().isEmpty());
+    }
+
+    void droppedFilesOpen()
+    {
+        const QString path = TempPath(QStringLiteral("gezogen.t2l"));
+        WriteDocument(path, QStringLiteral("aus dem Dateimanager"));
+        CVelmoraImportApp app;
+        QVERIFY(app.InitInstance({}, false));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        app.MainFrame()->OpenDroppedFiles(&data);
+        QCOMPARE(app.MainFrame()->Children().size(), 2);
+        QCOMPARE(app.MainFrame()->ActiveChild()->Document().Engine().GetFieldText(10, 1), QStringLiteral("aus dem Dateimanager"));
     }
 
     void unknownPrinterKeepsTheCurrentOne()

@@ -445,10 +445,15 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* e)
 
 void CMainFrame::dropEvent(QDropEvent* e)
 {
-    for (const QUrl& url : e->mimeData()->urls())
+    OpenDroppedFiles(e->mimeData());
+    e->acceptProposedAction();
+}
+
+void CMainFrame::OpenDroppedFiles(const QMimeData* data)
+{
+    for (const QUrl& url : data->urls())
         if (url.isLocalFile())
             m_app.OpenDocument(url.toLocalFile());
-    e->acceptProposedAction();
 }
 
 void CMainFrame::ShowWindowList()

@@ -46,6 +46,9 @@ public:
     QToolBar* AddUserToolbar(const QString& title, const QList<int>& commands);
     void RemoveUserToolbar(QToolBar* bar);
 
+    // What a drop onto the window does: every local file in it is opened.
+    void OpenDroppedFiles(const class QMimeData* data);
+
     void RestoreWorkspace();
     void SaveWorkspace();
     // Close the window without questions and without storing anything.
