@@ -1,11 +1,15 @@
 #include "EinheitspapierView.h"
 
+#include "DlgDeleteEHWarenpositon.h"
+#include "DlgMoveEHWarenpositon.h"
 #include "FormPainter.h"
+#include "PagesAndPositions.h"
 #include "app/CommandTable.h"
 #include "document/EinheitspapierDoc.h"
 #include "fields/FieldDefinitions.h"
 #include "fields/FieldTable.h"
 #include "platform/LometricPainter.h"
+#include "platform/Prompts.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -299,6 +303,9 @@ bool CEinheitspapierView::HandlesCommand(int id) const
     case Cmd::kFontLarger: case Cmd::kFontSmaller: case Cmd::kFontBold:
     case Cmd::kAlignLeft: case Cmd::kAlignCentre: case Cmd::kAlignRight:
     case Cmd::kZoomIn: case Cmd::kZoomOut:
+    case Cmd::kFirstPage: case Cmd::kPreviousPage: case Cmd::kNextPage: case Cmd::kLastPage:
+    case Cmd::kAddPage: case Cmd::kRemoveLastPage: case Cmd::kFillPositions:
+    case Cmd::kMovePosition: case Cmd::kDeletePosition:
         return true;
     default:
         return false;
@@ -345,6 +352,15 @@ void CEinheitspapierView::ExecuteCommand(int id)
     case Cmd::kAlignRight: e.AlignRight(); FieldFormatChanged(); break;
     case Cmd::kZoomIn: ZoomIn(); break;
     case Cmd::kZoomOut: ZoomOut(); break;
+    case Cmd::kFirstPage: FirstPage(); break;
+    case Cmd::kPreviousPage: PreviousPage(); break;
+    case Cmd::kNextPage: NextPage(); break;
+    case Cmd::kLastPage: LastPage(); break;
+    case Cmd::kAddPage: AddPage(); break;
+    case Cmd::kRemoveLastPage: RemoveLastPage(); break;
+    case Cmd::kFillPositions: FillPositionFields(); break;
+    case Cmd::kMovePosition: MoveGoodsPosition(); break;
+    case Cmd::kDeletePosition: DeleteGoodsPosition(); break;
     default: break;
     }
 }
@@ -369,6 +385,13 @@ SCommandState CEinheitspapierView::UpdateCommand(int id) const
     case Cmd::kAlignRight: s.checked = s.radio = e.IsAlignedRight(); break;
     case Cmd::kZoomIn: s.enabled = CanZoomIn(); break;
     case Cmd::kZoomOut: s.enabled = CanZoomOut(); break;
+    case Cmd::kFirstPage:
+    case Cmd::kPreviousPage: s.enabled = m_currentPage >= 2; break;
+    case Cmd::kNextPage:
+    case Cmd::kLastPage: s.enabled = m_currentPage < ContinuationCount() + 1; break;
+    case Cmd::kAddPage: s.enabled = CanAddPage(); break;
+    case Cmd::kRemoveLastPage: s.enabled = ContinuationCount() >= 2; break;
+    case Cmd::kDeletePosition: s.enabled = m_currentPage != 1; break;
     default: break;
     }
     return s;
@@ -399,4 +422,173 @@ void CEinheitspapierView::EditorContextMenu(const QPoint& globalPos)
     QMenu* menu = CreateEditorContextMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPos);
+}
+
+// ---------------------------------------------------------------- pages and goods positions
+
+namespace {
+
+CEinheitspapierView::DialogFunction& DialogHook()
+{
+    static CEinheitspapierView::DialogFunction f;
+    return f;
+}
+
+} // namespace
+
+void CEinheitspapierView::SetDialogFunction(DialogFunction f)
+{
+    DialogHook() = std::move(f);
+}
+
+int CEinheitspapierView::ContinuationCount() const
+{
+    return m_doc.ContinuationCount();
+}
+
+void CEinheitspapierView::StoreCurrentEdit()
+{
+    Engine().ActivateField(0, quint16(m_currentPage));
+}
+
+void CEinheitspapierView::RedrawNow()
+{
+    viewport()->repaint();
+}
+
+void CEinheitspapierView::FirstPage()
+{
+    StoreCurrentEdit();
+    SetCurrentPage(1);
+    GoToField(0, 1);
+    if (!m_navigator.IsEditable(Engine().GetCurrentField(), 1))
+        EditorNextField();
+    RedrawNow();
+    UpdateStatusPanes();
+}
+
+void CEinheitspapierView::PreviousPage()
+{
+    if (m_currentPage <= 1)
+        return;
+    if (m_currentPage == 2) {
+        FirstPage();
+        return;
+    }
+    StoreCurrentEdit();
+    SetCurrentPage(m_currentPage - 1);
+    GoToField(0, m_currentPage);
+    if (!m_definitions.IsShown(0, kContSheet, FormVariant()))
+        EditorNextField();
+    RedrawNow();
+    UpdateStatusPanes();
+}
+
+void CEinheitspapierView::NextPage()
+{
+    if (m_currentPage >= ContinuationCount() + 1)
+        return;
+    StoreCurrentEdit();
+    SetCurrentPage(m_currentPage + 1);
+    GoToField(0, m_currentPage);
+    if (!m_navigator.IsEditable(Engine().GetCurrentField(), m_currentPage))
+        EditorNextField();
+    RedrawNow();
+    UpdateStatusPanes();
+}
+
+void CEinheitspapierView::LastPage()
+{
+    const int last = ContinuationCount() + 1;
+    if (last <= 1) {
+        FirstPage(); // a document of page 1 only
+        return;
+    }
+    StoreCurrentEdit();
+    SetCurrentPage(last);
+    GoToField(0, m_currentPage);
+    if (!m_definitions.IsShown(0, kContSheet, FormVariant()))
+        EditorNextField();
+    RedrawNow();
+    UpdateStatusPanes();
+}
+
+bool CEinheitspapierView::CanAddPage() const
+{
+    // The text being typed counts before it is committed.
+    const QString typed = m_editor ? m_editor->WindowText() : QString();
+    return PagesAndPositions::LastSheetFilled(m_doc.Engine(), ContinuationCount(), m_editor ? &typed : nullptr);
+}
+
+void CEinheitspapierView::AddPage()
+{
+    using namespace PagesAndPositions;
+    Engine().ActivateField(Engine().GetCurrentField(), quint16(m_currentPage));
+    switch (AddSheet(m_doc)) {
+    case EAddSheet::kAdded:
+        break;
+    case EAddSheet::kUnfilled:
+        Prompts::Show(this, QMessageBox::Warning, Text(kTextUnfilledPositions));
+        return;
+    case EAddSheet::kLimit:
+        Prompts::Show(this, QMessageBox::Warning, SheetLimitMessage());
+        return;
+    case EAddSheet::kNoSheetLayout:
+        Prompts::Show(this, QMessageBox::Warning, NoSheetLayoutMessage());
+        return;
+    }
+    EditorModified();
+    LastPage();
+    PrepareAddedSheet(Engine(), m_currentPage, CopyStampsToNewSheet(m_doc.Profile()));
+    RedrawNow();
+}
+
+void CEinheitspapierView::RemoveLastPage()
+{
+    if (ContinuationCount() < 2)
+        return;
+    if (Prompts::Ask(this, QMessageBox::Question, PagesAndPositions::Text(PagesAndPositions::kTextRemoveLastPage),
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        != QMessageBox::Yes)
+        return;
+    // The editor leaves the sheet before the sheet goes.
+    FirstPage();
+    if (PagesAndPositions::RemoveLastSheet(m_doc))
+        EditorModified();
+    RedrawNow();
+    UpdateStatusPanes(); // the page count changed
+}
+
+void CEinheitspapierView::FillPositionFields()
+{
+    PagesAndPositions::FillPositionFields(Engine(), ContinuationCount());
+    EditorModified();
+    RedrawNow();
+}
+
+void CEinheitspapierView::MoveGoodsPosition()
+{
+    GoToField(Engine().GetCurrentField(), m_currentPage);
+    CDlgMoveEHWarenpositon dlg(this);
+    const int result = DialogHook() ? DialogHook()(dlg) : dlg.exec();
+    if (result != QDialog::Accepted)
+        return;
+    // Moved texts are a change to the document like any other.
+    if (dlg.Changed())
+        EditorModified();
+    RedrawNow();
+}
+
+void CEinheitspapierView::DeleteGoodsPosition()
+{
+    if (m_currentPage == 1)
+        return;
+    GoToField(Engine().GetCurrentField(), m_currentPage);
+    CDlgDeleteEHWarenpositon dlg(this);
+    const int result = DialogHook() ? DialogHook()(dlg) : dlg.exec();
+    if (result != QDialog::Accepted)
+        return;
+    if (dlg.Changed())
+        EditorModified();
+    RedrawNow();
 }

@@ -6,10 +6,12 @@
 #include "fields/FieldEditor.h"
 #include "fields/FieldTable.h"
 
+#include <functional>
 #include <optional>
 
 class CEinheitspapierDoc;
 class CFieldDefinitions;
+class QDialog;
 class QMenu;
 
 // What a command looks like at the moment: enabled, checked (with a radio
@@ -66,6 +68,14 @@ public:
     SCommandState UpdateCommand(int id) const;
     QMenu* CreateEditorContextMenu(QWidget* parent);
 
+    // Numbers the sheets and goods positions (boxes 3, 5 and 32).
+    void FillPositionFields();
+
+    // The goods-position dialogs run through this; tests put in their own
+    // so that nothing waits for a click. Null brings back exec().
+    using DialogFunction = std::function<int(QDialog& dialog)>;
+    static void SetDialogFunction(DialogFunction f);
+
     // Form coordinates (0.1 mm, y downwards) of a point in the viewport.
     QPoint ViewportToForm(QPoint viewportPos) const;
 
@@ -94,6 +104,20 @@ protected:
 private:
     void CreateEditor();
     void FieldFormatChanged();
+
+    // Pages and goods positions.
+    int ContinuationCount() const;
+    void StoreCurrentEdit();
+    void RedrawNow();
+    void FirstPage();
+    void PreviousPage();
+    void NextPage();
+    void LastPage();
+    void AddPage();
+    void RemoveLastPage();
+    void MoveGoodsPosition();
+    void DeleteGoodsPosition();
+    bool CanAddPage() const;
 
     CEinheitspapierDoc& m_doc;
     const CFieldDefinitions& m_definitions;
