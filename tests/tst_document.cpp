@@ -237,6 +237,7 @@ private Q_SLOTS:
         QTest::newRow("words disagree with texts") << block().MainSheet().Word(0x2002).Word(44).Texts(QStringList(44, QString())).Words(QList<quint16>(43, 1)).Bytes();
         QTest::newRow("page count zero") << block().MainSheet().Word(0x2000).Word(44).Texts({}).Words({}).Bytes();
         QTest::newRow("unknown mode nibble") << block().MainSheet().Word(0x3002).Word(44).ContSheets(2).Bytes();
+        QTest::newRow("sheets without fields") << block().MainSheet().Word(0x2005).Word(0).Texts({}).Words({}).Bytes();
         QTest::newRow("continuation sheets of another size") << block().MainSheet().Word(0x2002).Word(10).ContSheets(2, 10).Bytes();
         QTest::newRow("255 pages of 65535 fields announced") << block().MainSheet().Word(0x20FF).Word(0xFFFF).Word(0xFFFF).DWord(0xFFFFFFFF).Bytes();
     }

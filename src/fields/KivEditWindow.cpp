@@ -464,7 +464,8 @@ CKivEditWindow::ELoadResult CKivEditWindow::Serialize(CArchiveReader& ar)
         if (!AcceptsContFieldCount(contCount) || (mode != kModeSingle && mode != kModeContinued))
             return ELoadResult::kInconsistent;
         const int pages = mode == kModeSingle ? 1 : (pageState & 0xFF);
-        if (pages < 1)
+        // Continuation sheets without fields cannot be shown or edited.
+        if (pages < 1 || (pages > 1 && contCount == 0))
             return ELoadResult::kInconsistent;
         // The lists must hold exactly K entries per continuation sheet.
         const quint32 expected = quint32(pages - 1) * contCount;
