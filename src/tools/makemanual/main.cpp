@@ -1,0 +1,339 @@
+// makemanual: the user manual from Markdown to a PDF on A4, with page numbers.
+//
+//   makemanual docs/manual.md velmora-t2l.pdf
+//
+// Exit status: 0 written; 1 the input cannot be read or the PDF not written;
+// 2 a wrong command line.
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QTextTable>
+#include <QUrl>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// A manual is a few hundred kilobytes at most; a larger input is the wrong file.
+constexpr qint64 kMaxInputBytes = 4 * 1024 * 1024;
+constexpr int kResolution = 300; // dots per inch of the PDF's coordinates
+constexpr qreal kMarginLeftMm = 22;
+constexpr qreal kMarginRightMm = 20;
+constexpr qreal kMarginTopMm = 18;
+constexpr qreal kMarginBottomMm = 14;
+constexpr qreal kFooterMm = 10; // inside the bottom margin's paint area, below the text
+constexpr qreal kBodyPointSize = 10.5;
+
+const QColor kGreen(0, 128, 0);
+const QColor kPaleGreen(222, 255, 209);
+const QColor kGrey(128, 128, 128);
+
+void Complain(const QString& message)
+{
+    std::fprintf(stderr, "makemanual: %s\n", qUtf8Printable(message));
+}
+
+qreal MmToDots(qreal mm)
+{
+    return mm * kResolution / 25.4;
+}
+
+// Lengths in text formats are screen pixels (96 per inch); the layout scales
+// them to the PDF's resolution.
+qreal MmToFormat(qreal mm)
+{
+    return mm * 96 / 25.4;
+}
+
+// Reads the Markdown as UTF-8; false and a message on failure.
+bool ReadMarkdown(const QString& path, QString& text, QString& error)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir()) {
+        error = QStringLiteral("„%1“ ist ein Ordner, keine Textdatei.").arg(path);
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2").arg(path, file.errorString());
+        return false;
+    }
+    // Read one byte more than allowed so that devices without a size are bounded too.
+    const QByteArray bytes = file.read(kMaxInputBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        error = QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (bytes.size() > kMaxInputBytes) {
+        error = QStringLiteral("Die Datei „%1“ ist zu groß für ein Handbuch (mehr als %2 MB).")
+                    .arg(path)
+                    .arg(kMaxInputBytes / (1024 * 1024));
+        return false;
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        error = QStringLiteral("Die Datei „%1“ ist kein UTF-8-Text.").arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool IsCode(const QTextBlock& block)
+{
+    return block.isValid() && block.blockFormat().hasProperty(QTextFormat::BlockCodeFence);
+}
+
+bool IsQuote(const QTextBlock& block)
+{
+    return block.blockFormat().intProperty(QTextFormat::BlockQuoteLevel) > 0;
+}
+
+// Headings in the program's green with some air above; body text a little more
+// line spacing than Qt's default, which reads tight on paper; notes set off as
+// quotations and code on a pale green ground.
+void StyleBlocks(QTextDocument& doc)
+{
+    QTextCursor cursor(&doc);
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        cursor.setPosition(block.position());
+        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        QTextBlockFormat bf = block.blockFormat();
+        const int level = bf.headingLevel();
+        if (level > 0) {
+            QTextCharFormat cf;
+            cf.setForeground(kGreen);
+            cursor.mergeCharFormat(cf);
+            bf.setTopMargin(MmToFormat(level <= 1 ? 0 : level == 2 ? 6 : 4));
+            bf.setBottomMargin(MmToFormat(level <= 2 ? 2.5 : 1.5));
+        } else if (IsCode(block)) {
+            QTextCharFormat cf;
+            cf.setFontPointSize(kBodyPointSize - 2);
+            cursor.mergeCharFormat(cf);
+            bf.setBackground(kPaleGreen);
+            bf.setTopMargin(IsCode(block.previous()) ? 0 : MmToFormat(1));
+            bf.setBottomMargin(IsCode(block.next()) ? 0 : MmToFormat(2.5));
+        } else if (IsQuote(block)) {
+            bf.setBackground(kPaleGreen);
+            bf.setLineHeight(115, QTextBlockFormat::ProportionalHeight);
+        } else if (!block.textList()) {
+            bf.setLineHeight(115, QTextBlockFormat::ProportionalHeight);
+            bf.setBottomMargin(qMax(bf.bottomMargin(), MmToFormat(1.8)));
+        }
+        cursor.setBlockFormat(bf);
+    }
+}
+
+// Tables with thin grey rules and a pale green head row, as wide as the text.
+void StyleTables(QTextFrame* frame)
+{
+    for (QTextFrame* child : frame->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(child)) {
+            QTextTableFormat tf = table->format();
+            tf.setBorder(MmToFormat(0.15));
+            tf.setBorderBrush(kGrey);
+            tf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+            tf.setCellPadding(MmToFormat(1.2));
+            tf.setCellSpacing(0);
+            tf.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+            tf.setHeaderRowCount(1);
+            table->setFormat(tf);
+            for (int column = 0; column < table->columns(); ++column) {
+                QTextTableCell cell = table->cellAt(0, column);
+                QTextCharFormat cf = cell.format();
+                cf.setBackground(kPaleGreen);
+                cell.setFormat(cf);
+            }
+        }
+        StyleTables(child);
+    }
+}
+
+int PageOf(qreal y, qreal pageHeight)
+{
+    return static_cast<int>(y / pageHeight);
+}
+
+// The document laid out for the PDF. A fresh copy each time: a layout that has
+// seen format changes is not reliably complete without an event loop.
+std::unique_ptr<QTextDocument> LaidOut(const QTextDocument& doc, QPaintDevice* device, const QSizeF& pageSize)
+{
+    std::unique_ptr<QTextDocument> copy(doc.clone());
+    copy->setBaseUrl(doc.baseUrl());
+    copy->documentLayout()->setPaintDevice(device);
+    copy->setPageSize(pageSize);
+    return copy;
+}
+
+// Position of the first heading that ends a page with its text on the next, or
+// of the first note split over two pages; -1 for none.
+int FirstBadBreak(QTextDocument& doc, qreal pageHeight)
+{
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        if (IsQuote(block)) {
+            const QRectF r = layout->blockBoundingRect(block);
+            const int page = PageOf(r.top(), pageHeight);
+            if (PageOf(r.bottom() - 1, pageHeight) > page && r.top() > page * pageHeight + 1)
+                return block.position();
+            continue;
+        }
+        const QTextBlock next = block.next();
+        if (block.blockFormat().headingLevel() == 0 || !next.isValid())
+            continue;
+        const QRectF headingRect = layout->blockBoundingRect(block);
+        QRectF nextRect = layout->blockBoundingRect(next);
+        // Two lines of the text belong with the heading (one if that is all there is).
+        if (next.layout() && next.layout()->lineCount() > 0) {
+            const QTextLine line = next.layout()->lineAt(qMin(1, next.layout()->lineCount() - 1));
+            nextRect = QRectF(nextRect.topLeft() + line.rect().topLeft(), line.rect().size());
+        }
+        const int headingPage = PageOf(headingRect.top(), pageHeight);
+        if (PageOf(nextRect.bottom(), pageHeight) > headingPage && headingRect.top() > headingPage * pageHeight + 1)
+            return block.position();
+    }
+    return -1;
+}
+
+// A heading left alone at the foot of a page, or a note that would be split,
+// starts the next page instead.
+void KeepTogether(QTextDocument& doc, QPaintDevice* device, const QSizeF& pageSize)
+{
+    // Each break moves what follows, so look again after each; every block breaks once at most.
+    for (int round = 0; round < doc.blockCount(); ++round) {
+        const std::unique_ptr<QTextDocument> probe = LaidOut(doc, device, pageSize);
+        const int position = FirstBadBreak(*probe, pageSize.height());
+        if (position < 0)
+            return;
+        QTextCursor cursor(doc.findBlock(position));
+        QTextBlockFormat bf = cursor.blockFormat();
+        if (bf.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+            return; // already at a page's top; nothing more to gain
+        bf.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor.setBlockFormat(bf);
+    }
+}
+
+QString FirstHeading(const QTextDocument& doc)
+{
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 1)
+            return block.text().trimmed();
+    }
+    return QString();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // No window is ever shown; fonts and layout need a platform all the same.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const QStringList args = QGuiApplication::arguments();
+    if (args.size() != 3) {
+        Complain(QStringLiteral("Aufruf: makemanual HANDBUCH.md AUSGABE.pdf"));
+        return 2;
+    }
+    const QString inputPath = args.at(1);
+    const QString outputPath = args.at(2);
+
+    QString markdown;
+    QString error;
+    if (!ReadMarkdown(inputPath, markdown, error)) {
+        Complain(error);
+        return 1;
+    }
+
+    // Written to a temporary file and renamed at the end: a failed run leaves an
+    // existing PDF as it was.
+    QSaveFile out(outputPath);
+    if (!out.open(QIODevice::WriteOnly)) {
+        Complain(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2").arg(outputPath, out.errorString()));
+        return 1;
+    }
+
+    QPdfWriter writer(&out);
+    writer.setResolution(kResolution);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(kMarginLeftMm, kMarginTopMm, kMarginRightMm, kMarginBottomMm),
+                                     QPageLayout::Millimeter));
+    writer.setCreator(QStringLiteral("makemanual"));
+
+    const QRect paintRect = writer.pageLayout().paintRectPixels(kResolution);
+    const qreal bodyWidth = paintRect.width();
+    const qreal footerHeight = MmToDots(kFooterMm);
+    const qreal bodyHeight = paintRect.height() - footerHeight;
+
+    QTextDocument doc;
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(kBodyPointSize);
+    doc.setDefaultFont(font);
+    doc.setDocumentMargin(0);
+    doc.setBaseUrl(QUrl::fromLocalFile(QFileInfo(inputPath).absolutePath() + QLatin1Char('/')));
+    doc.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
+    StyleBlocks(doc);
+    StyleTables(doc.rootFrame());
+    const QSizeF pageSize(bodyWidth, bodyHeight);
+    KeepTogether(doc, &writer, pageSize);
+    const std::unique_ptr<QTextDocument> laidOut = LaidOut(doc, &writer, pageSize);
+
+    QString title = FirstHeading(doc);
+    if (title.isEmpty())
+        title = QFileInfo(inputPath).completeBaseName();
+    writer.setTitle(title);
+
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        Complain(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden.").arg(outputPath));
+        return 1;
+    }
+    QFont footerFont(QStringLiteral("Arial"));
+    footerFont.setPointSizeF(8.5);
+    const int pageCount = laidOut->pageCount();
+    for (int page = 0; page < pageCount; ++page) {
+        if (page > 0)
+            writer.newPage();
+
+        const QRectF pageRect(0, page * bodyHeight, bodyWidth, bodyHeight);
+        painter.save();
+        painter.setClipRect(QRectF(0, 0, bodyWidth, bodyHeight));
+        painter.translate(0, -pageRect.top());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = pageRect;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        laidOut->documentLayout()->draw(&painter, context);
+        painter.restore();
+
+        const QRectF footer(0, bodyHeight, bodyWidth, footerHeight);
+        painter.setPen(QPen(kGreen, MmToDots(0.25)));
+        painter.drawLine(QPointF(0, footer.top() + MmToDots(3)), QPointF(bodyWidth, footer.top() + MmToDots(3)));
+        painter.setFont(footerFont);
+        painter.setPen(kGrey);
+        painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom, title);
+        painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom,
+                         QStringLiteral("Seite %1 von %2").arg(page + 1).arg(pageCount));
+    }
+    painter.end();
+
+    if (!out.commit()) {
+        Complain(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2").arg(outputPath, out.errorString()));
+        return 1;
+    }
+    return 0;
+}
