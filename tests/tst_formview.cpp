@@ -250,6 +250,11 @@ private Q_SLOTS:
         QCOMPARE(f.Engine().GetCurrentField(), quint16(9));
         clickAt(at(1425), at(40)); // stamp A: not editable, nothing happens
         QCOMPARE(f.Engine().GetCurrentField(), quint16(9));
+        // The cursor tells an editable field from the rest of the form.
+        QTest::mouseMove(f.view.viewport(), QPoint(f.view.UnitsToPixels(at(300)), f.view.UnitsToPixels(at(450))) - f.view.ScrollPixels());
+        QCOMPARE(f.view.CursorKind(), 2); // box 8
+        QTest::mouseMove(f.view.viewport(), QPoint(f.view.UnitsToPixels(at(1425)), f.view.UnitsToPixels(at(40))) - f.view.ScrollPixels());
+        QCOMPARE(f.view.CursorKind(), 0);
         const QPoint form = f.view.ViewportToForm(QPoint(f.view.UnitsToPixels(1000), f.view.UnitsToPixels(500)) - f.view.ScrollPixels());
         QVERIFY(qAbs(form.x() - 1000) <= 3 && qAbs(form.y() - 500) <= 3);
     }

@@ -9,6 +9,9 @@
 #include "fields/FieldDefinitions.h"
 #include "fields/FieldTable.h"
 #include "platform/LometricPainter.h"
+#include "resources/ResourceNames.h"
+
+#include <QIcon>
 #include "platform/Prompts.h"
 
 #include <QApplication>
@@ -259,11 +262,28 @@ void CEinheitspapierView::mousePressEvent(QMouseEvent* e)
 
 void CEinheitspapierView::mouseMoveEvent(QMouseEvent* e)
 {
-    const int kind = m_currentPage == 1 ? kMainSheet : kContSheet;
-    const int hit = m_navigator.HitTest(ViewportToForm(e->position().toPoint()), kind, ZoomFactor());
-    m_cursorKind = hit >= 0 ? 2 : 0;
-    viewport()->setCursor(m_cursorKind == 2 ? Qt::IBeamCursor : Qt::ArrowCursor);
+    const int sheet = m_currentPage == 1 ? kMainSheet : kContSheet;
+    const int hit = m_navigator.HitTest(ViewportToForm(e->position().toPoint()), sheet, ZoomFactor());
+    const int kind = hit >= 0 ? 2 : 0;
+    if (kind != m_cursorKind || !viewport()->testAttribute(Qt::WA_SetCursor)) {
+        m_cursorKind = kind;
+        viewport()->setCursor(m_cursorKind == 2 ? FieldCursor() : FormCursor());
+    }
     CKivScrollViewBase::mouseMoveEvent(e);
+}
+
+const QCursor& CEinheitspapierView::FormCursor()
+{
+    static const QCursor cursor(QIcon(ResourceNames::kFormCursor).pixmap(ResourceNames::kCursorSize),
+                                ResourceNames::kFormCursorHotX, ResourceNames::kFormCursorHotY);
+    return cursor;
+}
+
+const QCursor& CEinheitspapierView::FieldCursor()
+{
+    static const QCursor cursor(QIcon(ResourceNames::kFieldCursor).pixmap(ResourceNames::kCursorSize),
+                                ResourceNames::kFieldCursorHotX, ResourceNames::kFieldCursorHotY);
+    return cursor;
 }
 
 void CEinheitspapierView::wheelEvent(QWheelEvent* e)

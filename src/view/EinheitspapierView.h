@@ -76,6 +76,11 @@ public:
     using DialogFunction = std::function<int(QDialog& dialog)>;
     static void SetDialogFunction(DialogFunction f);
 
+    // The two mouse cursors of the form: over the sheet, over an editable field.
+    static const QCursor& FormCursor();
+    static const QCursor& FieldCursor();
+    int CursorKind() const { return m_cursorKind; }
+
     // Form coordinates (0.1 mm, y downwards) of a point in the viewport.
     QPoint ViewportToForm(QPoint viewportPos) const;
 
