@@ -233,6 +233,10 @@ private Q_SLOTS:
         QTest::keyClick(view->Editor(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(view->Engine().GetAlignment(28, 1), int(CKivEditWindow::kAlignCentre));
         QCOMPARE(view->Engine().GetCurrentText(), QStringLiteral("Hafen"));
+        // Ctrl+Right turns the page; the editor does not take it as a word jump.
+        QTest::keyClick(view->Editor(), Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(view->CurrentPage(), 2);
+        QCOMPARE(frame->StatusPaneText(1), QStringLiteral("Einheitspapier - Seite 2 von 2"));
     }
 
     void saveAndReopen()

@@ -100,7 +100,8 @@ void CMainFrame::CreateActions()
     for (const SCommand* c : commands) {
         auto* a = new QAction(c->menuText, this);
         a->setShortcuts(c->keys);
-        a->setShortcutContext(Qt::WindowShortcut);
+        // The main window is the program's one window: its keys apply wherever the focus is in it.
+        a->setShortcutContext(Qt::ApplicationShortcut);
         a->setStatusTip(c->statusTip);
         a->setToolTip(c->toolTip.isEmpty() ? QString(c->menuText).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0)
                                            : c->toolTip);
