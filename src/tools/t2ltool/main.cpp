@@ -50,21 +50,29 @@ int New(const QString& path)
     return 0;
 }
 
-int Dump(const QString& path)
+// Reads a document for the tool; false after the reason is printed.
+bool Load(CEinheitspapierDoc& doc, const QString& path)
 {
-    CEinheitspapierDoc doc;
     QString error;
     switch (doc.LoadFromFile(path, &error)) {
     case CEinheitspapierDoc::ELoadStatus::kLoaded:
-        break;
+        return true;
     case CEinheitspapierDoc::ELoadStatus::kUnknownFormat:
     case CEinheitspapierDoc::ELoadStatus::kTooShort:
         PrintError(CEinheitspapierDoc::MessageText(CEinheitspapierDoc::kFormatErrorId));
-        return 1;
+        return false;
     case CEinheitspapierDoc::ELoadStatus::kFailed:
         PrintError(error);
-        return 1;
+        return false;
     }
+    return false;
+}
+
+int Dump(const QString& path)
+{
+    CEinheitspapierDoc doc;
+    if (!Load(doc, path))
+        return 1;
     const QByteArray json = T2lJson::ToJson(doc);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     if (std::fflush(stdout) != 0) {
@@ -135,18 +143,8 @@ int Render(const QStringList& args)
         return Usage();
 
     CEinheitspapierDoc doc;
-    QString error;
-    switch (doc.LoadFromFile(path, &error)) {
-    case CEinheitspapierDoc::ELoadStatus::kLoaded:
-        break;
-    case CEinheitspapierDoc::ELoadStatus::kUnknownFormat:
-    case CEinheitspapierDoc::ELoadStatus::kTooShort:
-        PrintError(CEinheitspapierDoc::MessageText(CEinheitspapierDoc::kFormatErrorId));
+    if (!Load(doc, path))
         return 1;
-    case CEinheitspapierDoc::ELoadStatus::kFailed:
-        PrintError(error);
-        return 1;
-    }
     CKivEditWindow& engine = doc.Engine();
     if (page > engine.GetPageCount()) {
         PrintError(QStringLiteral("Das Dokument hat nur %1 Seite(n).").arg(engine.GetPageCount()));
