@@ -249,6 +249,7 @@ private Q_SLOTS:
         view->GoToField(17, 1);
         QTest::keyClicks(view->Editor(), QStringLiteral("Empfaenger AG"));
         QVERIFY(view->Document().IsModified());
+        QVERIFY(frame->Action(Cmd::kUndo)->isEnabled()); // as soon as there is something to undo
         QVERIFY(frame->ActiveChild()->isWindowModified());
 
         m_prompts->savePath = TempPath(QStringLiteral("neu"));

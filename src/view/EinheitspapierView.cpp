@@ -89,6 +89,9 @@ void CEinheitspapierView::CreateEditor()
     m_editor = new CFieldEditor(Engine(), *this, viewport());
     m_editor->SetColours(m_fieldTextColour, CFieldEditor::kBackground);
     Engine().CreateEditorWithFonts(m_editor, ZoomFactor(), Dpi());
+    // Undo, cut and copy follow what the editor can do at this moment.
+    connect(m_editor, &QPlainTextEdit::undoAvailable, this, &CEinheitspapierView::StatusChanged);
+    connect(m_editor, &QPlainTextEdit::copyAvailable, this, &CEinheitspapierView::StatusChanged);
 }
 
 void CEinheitspapierView::PrepareLayout()
