@@ -10,7 +10,9 @@
 #include "SplashWnd.h"
 #include "StartUp.h"
 #include "document/EinheitspapierDoc.h"
+#include "platform/Help.h"
 #include "platform/Prompts.h"
+#include "presets/DlgDefaultTexte_EH.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -32,6 +34,7 @@ CVelmoraImportApp::CVelmoraImportApp() = default;
 
 CVelmoraImportApp::~CVelmoraImportApp()
 {
+    Help::SetOpenFunction(nullptr);
     delete m_mainFrame;
 }
 
@@ -42,6 +45,7 @@ bool CVelmoraImportApp::InitInstance(const QStringList& arguments, bool showSpla
         "QToolTip { color: rgb(0,0,255); border: 1px solid black; "
         "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 white, stop:1 rgb(255,255,200)); }"));
 
+    Help::SetOpenFunction([this](QWidget*) { OpenManual(); });
     m_languageIndex = m_profile.ReadInt(SettingsSection::kSettings, QStringLiteral("Language"), 0);
     m_programDirectory = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     if (!m_programDirectory.endsWith(QDir::separator()))
@@ -201,6 +205,7 @@ void CVelmoraImportApp::ExecuteCommand(int id)
     case Cmd::kHelpIndex: OpenManual(); break;
     case Cmd::kHomepage: OpenHomepage(); break;
     case Cmd::kAbout: ShowAbout(); break;
+    case Cmd::kFormPresets: EditFormPresets(); break;
     case Cmd::kResetFonts:
     case Cmd::kResetMenus:
     case Cmd::kResetAll: ResetSettings(id); break;
@@ -224,6 +229,9 @@ SCommandState CVelmoraImportApp::UpdateCommand(int id) const
     case Cmd::kNew: case Cmd::kOpen: case Cmd::kHelp: case Cmd::kHelpIndex: case Cmd::kHomepage: case Cmd::kAbout:
     case Cmd::kResetFonts: case Cmd::kResetMenus: case Cmd::kResetAll: case Cmd::kPrintSetup:
         s.enabled = true;
+        break;
+    case Cmd::kFormPresets:
+        s.enabled = m_mainFrame && !m_mainFrame->Children().isEmpty(); // works on the forms' field flags
         break;
     default:
         // Dialogs that are not part of the program yet.
@@ -260,6 +268,15 @@ void CVelmoraImportApp::ShowAbout()
     dialog.exec();
     if (dialog.WebPageRequested())
         OpenHomepage();
+}
+
+void CVelmoraImportApp::EditFormPresets()
+{
+    CDlgDefaultTexte_EH dialog(m_profile, m_library, m_fieldDefinitions, m_mainFrame);
+    if (dialog.Run() != QDialog::Accepted || !m_mainFrame)
+        return;
+    for (CChildFrame* c : m_mainFrame->Children())
+        CDlgDefaultTexte_EH::ShowChangedFlags(c->View());
 }
 
 void CVelmoraImportApp::ResetSettings(int commandId)

@@ -56,6 +56,8 @@ public:
     void OpenManual();
     void OpenHomepage();
     void ShowAbout();
+    // The presets dialog; after OK the open forms show the changed stamp boxes.
+    void EditFormPresets();
     // The three reset commands: ask, delete, set the flag, close.
     void ResetSettings(int commandId);
     bool RegistryCleared() const { return m_registryCleared; }
