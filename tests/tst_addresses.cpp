@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -472,6 +473,71 @@ private Q_SLOTS:
         QCOMPARE(entries.size(), qsizetype(n));
         QCOMPARE(entries.last().record, n);
         QCOMPARE(entries.last().text, QStringLiteral("letzter"));
+    }
+
+    void importAndExportCommands()
+    {
+        MakeTable(m_path, {{"Alt", "", "", "", ""}});
+        const QString csv = m_settings->Path() + QStringLiteral("/neu.csv");
+        {
+            QFile f(csv);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("\xEF\xBB\xBFzollnr,ADRESS1,ADRESS2,ADRESS3,ADRESS4,Bemerkung\r\n"
+                    "DE1,\"M\xC3\xBCller, Hof\",  Weg 1  ,,,egal\r\n"
+                    ",,nur Zeile 2,,,\r\n"
+                    ",\"Zwei\nZeilen\",,,,\r\n"
+                    "," + QByteArray(81, 'x') + ",,,,\r\n"
+                    "12345678901234567890123456,Zu lange Nummer,,,,\r\n"
+                    ",\xE2\x82\xAC Firma \xE2\x80\x9E" "AG\xE2\x80\x9C,,,,\r\n");
+        }
+        // The table the settings name, as the editor uses it.
+        QProcess tool;
+        tool.start(QStringLiteral(T2LTOOL_PATH), {QStringLiteral("addresses"), QStringLiteral("import"), csv});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(tool.readAllStandardOutput()),
+                 QStringLiteral("2 Adressen geschrieben, 4 Zeilen übergangen.\n"));
+        QCOMPARE(QString::fromUtf8(tool.readAllStandardError()),
+                 QStringLiteral("Zeile 3 übergangen: ADRESS1 ist leer.\n"
+                                "Zeile 4 übergangen: ADRESS1 enthält einen Zeilenumbruch.\n"
+                                "Zeile 6 übergangen: ADRESS1 ist länger als 80 Zeichen.\n"
+                                "Zeile 7 übergangen: ZOLLNR ist länger als 25 Zeichen.\n"));
+        QCOMPARE(RecordFields(m_path, 1).first(), QStringLiteral("Alt"));
+        QCOMPARE(RecordFields(m_path, 2), (QStringList{QStringLiteral("Müller, Hof"), "Weg 1", "", "", "DE1"}));
+        QCOMPARE(RecordFields(m_path, 3), (QStringList{QStringLiteral("E Firma \"AG\""), "", "", "", ""}));
+
+        // Export to another table given on the command line, and back.
+        const QString out = m_settings->Path() + QStringLiteral("/aus.csv");
+        tool.start(QStringLiteral(T2LTOOL_PATH),
+                   {QStringLiteral("addresses"), QStringLiteral("export"), out, QStringLiteral("--table"), m_path});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(ReadAll(out), QByteArray("ADRESS1,ADRESS2,ADRESS3,ADRESS4,ZOLLNR\r\n"
+                                          "Alt,,,,\r\n"
+                                          "\"M\xC3\xBCller, Hof\",Weg 1,,,DE1\r\n"
+                                          "\"E Firma \"\"AG\"\"\",,,,\r\n"));
+        const QString copy = m_settings->Path() + QStringLiteral("/kopie.dbf");
+        tool.start(QStringLiteral(T2LTOOL_PATH),
+                   {QStringLiteral("addresses"), QStringLiteral("import"), out, QStringLiteral("--table"), copy});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 0);
+        for (quint32 r = 1; r <= 3; ++r)
+            QCOMPARE(RecordFields(copy, r), RecordFields(m_path, r));
+
+        // A file without the columns writes nothing.
+        const QByteArray before = ReadAll(m_path);
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("NAME,ORT\r\nx,y\r\n");
+        f.close();
+        tool.start(QStringLiteral(T2LTOOL_PATH), {QStringLiteral("addresses"), QStringLiteral("import"), csv});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 1);
+        QVERIFY(tool.readAllStandardError().contains("Die Kopfzeile muss die Spalten ADRESS1"));
+        QCOMPARE(ReadAll(m_path), before);
+        tool.start(QStringLiteral(T2LTOOL_PATH), {QStringLiteral("addresses"), QStringLiteral("anders"), csv});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 2);
     }
 
 private:

@@ -3,7 +3,14 @@
 
 #include "masterdata/dBaseDocument.h"
 
+#include "platform/Cp1252.h"
+
 #include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -104,6 +111,47 @@ STableBytes SmallTable(const QList<QByteArray>& records)
     t.fields = {{"A", 'C', 5}, {"B", 'C', 3}, {"N", 'N', 4}};
     t.records = records;
     return t;
+}
+
+// A tool of the interoperability tests; the test fails, naming the package,
+// when it is missing (scripts/bootstrap.sh test installs them).
+QString Tool(const QString& name, const QStringList& firstIn = {})
+{
+    QString path = firstIn.isEmpty() ? QString() : QStandardPaths::findExecutable(name, firstIn);
+    if (path.isEmpty())
+        path = QStandardPaths::findExecutable(name);
+    return path;
+}
+
+struct SRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+SRun Run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    SRun r;
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+        return r;
+    r.exitCode = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+// The Python that has the dbfread module: Debian's own first.
+QString PythonWithDbfread()
+{
+    for (const QString& python : {Tool(QStringLiteral("python3"), {QStringLiteral("/usr/bin")}),
+                                  Tool(QStringLiteral("python3"))}) {
+        if (!python.isEmpty() && Run(python, {QStringLiteral("-c"), QStringLiteral("import dbfread")}).exitCode == 0)
+            return python;
+    }
+    return QString();
 }
 
 } // namespace
@@ -498,6 +546,159 @@ private Q_SLOTS:
         QString text;
         QCOMPARE(db.GetCharField(0, text), 0);
         QCOMPARE(text, QStringLiteral("neu"));
+    }
+
+    void readsTablesOfShapelib()
+    {
+        const QString shell = Tool(QStringLiteral("sh"));
+        if (Tool(QStringLiteral("dbfcreate")).isEmpty() || Tool(QStringLiteral("dbfadd")).isEmpty()
+            || Tool(QStringLiteral("dbfdump")).isEmpty())
+            QFAIL("dbfcreate, dbfadd or dbfdump missing: install the Debian package shapelib");
+        const QString base = m_dir.filePath(QStringLiteral("shapelib"));
+        // printf gives the umlauts as the 1252 bytes another dBase writer stores.
+        const SRun made = Run(shell, {QStringLiteral("-c"),
+                                      QStringLiteral("dbfcreate \"$0\" -s NAME 10 -s ORT 20 -n MENGE 5 0"
+                                                     " && dbfadd \"$0\" \"$(printf 'M\\374ller')\" \"$(printf 'K\\366ln')\" 42"
+                                                     " && dbfadd \"$0\" Zweite '' 7"),
+                                      base});
+        QVERIFY2(made.exitCode == 0, made.err.constData());
+        const QString path = base + QStringLiteral(".dbf");
+        CdBaseDocument db;
+        QVERIFY2(db.OpenTable(path), qPrintable(db.ErrorText()));
+        QCOMPARE(db.RecordCount(), 2u);
+        QCOMPARE(db.FieldCount(), 3);
+        QCOMPARE(db.FieldName(2), QStringLiteral("MENGE"));
+        QCOMPARE(db.FieldType(2), 'N');
+        QCOMPARE(db.ReadRecord(1), qint64(1));
+        QString text;
+        QCOMPARE(db.GetCharField(0, text), 0);
+        QCOMPARE(text, QStringLiteral("Müller"));
+        QCOMPARE(db.GetCharField(1, text), 0);
+        QCOMPARE(text, QStringLiteral("Köln"));
+        QCOMPARE(db.GetCharField(2, text), -3);
+        QCOMPARE(db.ReadRecord(2), qint64(2));
+        QCOMPARE(db.GetCharField(1, text), 0);
+        QCOMPARE(text, QString());
+
+        // Changed and appended here, read there.
+        QCOMPARE(db.ReadRecord(1), qint64(1));
+        QCOMPARE(db.SetCharField(0, QStringLiteral("Weiß")), 0);
+        QCOMPARE(db.WriteRecord(1), qint64(1));
+        QCOMPARE(db.ReadRecord(3), qint64(-1));
+        QCOMPARE(db.SetCharField(0, QStringLiteral("Dritte")), 0);
+        QCOMPARE(db.SetCharField(1, QStringLiteral("Öhringen")), 0);
+        QCOMPARE(db.WriteRecord(3), qint64(3));
+        db.CloseTable();
+        const SRun dump = Run(Tool(QStringLiteral("dbfdump")), {QStringLiteral("-m"), path});
+        QCOMPARE(dump.exitCode, 0);
+        const QString text1252 = Cp1252::Decode(dump.out);
+        QVERIFY2(text1252.contains(QStringLiteral("NAME: Weiß")), qPrintable(text1252));
+        QVERIFY(text1252.contains(QStringLiteral("MENGE:    42")));
+        QVERIFY(text1252.contains(QStringLiteral("Record: 2\nNAME: Dritte")));
+        QVERIFY(text1252.contains(QStringLiteral("ORT: Öhringen")));
+    }
+
+    void tablesWrittenHereReadElsewhere()
+    {
+        CdBaseDocument db;
+        AddAddressFields(db);
+        QVERIFY(db.CreateTable(m_path));
+        const QList<QStringList> records{
+            {QStringLiteral("Müller & Söhne GmbH"), QStringLiteral("„Am Hafen“ 5"), QStringLiteral("D–20457 Hamburg"),
+             QString(80, u'x'), QStringLiteral("DE123456789012345")},
+            {QStringLiteral("Zweite"), QString(), QString(), QString(), QString()}};
+        for (qsizetype i = 0; i < records.size(); ++i) {
+            const quint32 n = quint32(i + 1);
+            if (i == 0) {
+                QCOMPARE(db.WriteRecord(1), qint64(1));
+                QCOMPARE(db.ReadRecord(1), qint64(1));
+            } else {
+                QCOMPARE(db.ReadRecord(n), qint64(-1));
+            }
+            for (int p = 0; p < 5; ++p)
+                QCOMPARE(db.SetCharField(p, records.at(i).at(p)), 0);
+            QCOMPARE(db.WriteRecord(n), qint64(n));
+        }
+        db.CloseTable();
+        const QList<QStringList> expected{
+            {QStringLiteral("Müller & Söhne GmbH"), QStringLiteral("\"Am Hafen\" 5"), QStringLiteral("D-20457 Hamburg"),
+             QString(80, u'x'), QStringLiteral("DE123456789012345")},
+            {QStringLiteral("Zweite"), QString(), QString(), QString(), QString()}};
+
+        const QString python = PythonWithDbfread();
+        if (python.isEmpty())
+            QFAIL("python3 with dbfread missing: install the Debian package python3-dbfread");
+        const SRun read = Run(python, {QStringLiteral("-c"),
+                                       QStringLiteral("import dbfread, json, sys\n"
+                                                      "t = dbfread.DBF(sys.argv[1], encoding='cp1252')\n"
+                                                      "print(json.dumps({'fields': [[f.name, f.type, f.length] for f in t.fields],"
+                                                      " 'records': [list(r.values()) for r in t]}))"),
+                                       m_path});
+        QVERIFY2(read.exitCode == 0, read.err.constData());
+        const QJsonObject json = QJsonDocument::fromJson(read.out).object();
+        QCOMPARE(json.value(QStringLiteral("fields")).toArray().at(4).toArray(),
+                 (QJsonArray{QStringLiteral("ZOLLNR"), QStringLiteral("C"), 25}));
+        const QJsonArray got = json.value(QStringLiteral("records")).toArray();
+        QCOMPARE(got.size(), expected.size());
+        for (qsizetype i = 0; i < expected.size(); ++i)
+            QCOMPARE(got.at(i).toVariant().toStringList(), expected.at(i));
+
+        if (Tool(QStringLiteral("dbfdump")).isEmpty())
+            QFAIL("dbfdump missing: install the Debian package shapelib");
+        const SRun dump = Run(Tool(QStringLiteral("dbfdump")), {QStringLiteral("-m"), m_path});
+        QCOMPARE(dump.exitCode, 0);
+        const QString text = Cp1252::Decode(dump.out);
+        for (const QString& value : {QStringLiteral("ADRESS1: Müller & Söhne GmbH"), QStringLiteral("ADRESS2: \"Am Hafen\" 5"),
+                                     QStringLiteral("ADRESS3: D-20457 Hamburg"), QStringLiteral("ZOLLNR: DE123456789012345"),
+                                     QStringLiteral("Record: 1\nADRESS1: Zweite")})
+            QVERIFY2(text.contains(value), qPrintable(value));
+    }
+
+    void dbfDumpCommand()
+    {
+        STableBytes t = SmallTable({" M\xFCllerxyz0042", "*ab   \x80   0007"});
+        t.version = 0x83;
+        WriteAll(m_path, t.Bytes());
+        const SRun run = Run(QStringLiteral(T2LTOOL_PATH), {QStringLiteral("dbf-dump"), m_path});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(json.value(QStringLiteral("version")).toInt(), 0x83);
+        QCOMPARE(json.value(QStringLiteral("recordCount")).toInt(), 2);
+        QCOMPARE(json.value(QStringLiteral("headerLength")).toInt(), 129);
+        QCOMPARE(json.value(QStringLiteral("recordLength")).toInt(), 13);
+        QCOMPARE(json.value(QStringLiteral("fields")).toArray().at(2).toObject(),
+                 (QJsonObject{{"name", "N"}, {"type", "N"}, {"length", 4}, {"decimals", 0}}));
+        const QJsonArray records = json.value(QStringLiteral("records")).toArray();
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(records.at(0).toObject(),
+                 (QJsonObject{{"deleted", false}, {"values", QJsonArray{QStringLiteral("Mülle"), "rxy", QJsonValue()}}}));
+        QCOMPARE(records.at(1).toObject(),
+                 (QJsonObject{{"deleted", true}, {"values", QJsonArray{"ab", QStringLiteral("€"), QJsonValue()}}}));
+        // The file is read, not changed.
+        QCOMPARE(ReadAll(m_path), t.Bytes());
+    }
+
+    void dbfDumpRefuses_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        STableBytes foxPro = SmallTable({});
+        foxPro.version = 0x30;
+        QTest::newRow("other version") << foxPro.Bytes() << QStringLiteral("Unerwartetes Dateiformat.");
+        QTest::newRow("missing") << QByteArray() << QStringLiteral("%1 wurde nicht gefunden.");
+    }
+    void dbfDumpRefuses()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        if (!bytes.isEmpty())
+            WriteAll(m_path, bytes);
+        const SRun run = Run(QStringLiteral(T2LTOOL_PATH), {QStringLiteral("dbf-dump"), m_path});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(QString::fromLocal8Bit(run.err).trimmed(), message.contains(u'%') ? message.arg(m_path) : message);
+        QCOMPARE(Run(QStringLiteral(T2LTOOL_PATH), {QStringLiteral("dbf-dump")}).exitCode, 2);
     }
 
 private:

@@ -10,14 +10,6 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-QString WithoutLeadingBlanks(const QString& text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && text.at(i).isSpace())
-        ++i;
-    return text.mid(i);
-}
-
 } // namespace
 
 QString CAddressTable::TablePath(const CSettingsStore& profile, const QString& dataDirectory)
@@ -49,7 +41,7 @@ bool CAddressTable::Open()
     return true;
 }
 
-bool CAddressTable::Create()
+bool CAddressTable::Create(bool withFirstEntry)
 {
     m_error.clear();
     m_table.ClearTable();
@@ -68,8 +60,8 @@ bool CAddressTable::Create()
     m_table.CloseTable();
     if (!Open())
         return false;
-    if (!created)
-        return true; // a table appeared in between: use it as it is
+    if (!created || !withFirstEntry)
+        return true; // a table that appeared in between is used as it is
     if (m_table.WriteRecord(1) != 1 || m_table.ReadRecord(1) != 1
         || m_table.SetCharField(0, kFirstEntry) != 0) {
         m_error = WriteFailedText();
@@ -144,7 +136,8 @@ QStringList CAddressTable::SplitLines(const QString& text)
     QStringList lines;
     for (int i = 0; i < kLineCount; ++i) {
         const qsizetype end = rest.indexOf(kCrLf);
-        lines.append(WithoutLeadingBlanks(rest.left(end)));
+        // Trailing blanks would only pad the field; reading drops them anyway.
+        lines.append(rest.left(end).trimmed());
         rest = rest.mid(end + 2);
     }
     return lines;

@@ -43,8 +43,9 @@ public:
 
     const QString& Path() const { return m_path; }
     bool Open();
-    // Makes the table with its one first entry; never replaces a file.
-    bool Create();
+    // Makes the table, with its one first entry unless told otherwise;
+    // never replaces a file.
+    bool Create(bool withFirstEntry = true);
     void Close() { m_table.CloseTable(); }
     // Why the last open or create failed, for the user.
     const QString& ErrorText() const { return m_error; }
@@ -60,7 +61,7 @@ public:
     static int FindPrefix(const QStringList& texts, const QString& prefix);
 
     // The four field texts of an address text: lines after the fourth are
-    // dropped, each line loses its leading white space.
+    // dropped, each line loses the white space around it.
     static QStringList SplitLines(const QString& text);
     // Empty when the address fits its fields, else the German reason.
     static QString CheckLines(const QString& text);

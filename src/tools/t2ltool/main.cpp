@@ -5,6 +5,7 @@
 #include "app/RegeditManagment.h"
 #include "document/EinheitspapierDoc.h"
 #include "document/T2lJson.h"
+#include "MasterDataCommands.h"
 #include "fields/FieldDefinitions.h"
 #include "platform/LometricPainter.h"
 #include "view/FormLayout.h"
@@ -30,7 +31,8 @@ void PrintError(const QString& text)
 int Usage()
 {
     PrintError(QStringLiteral("Aufruf: t2ltool new DATEI.t2l | dump DATEI.t2l | build DATEI.t2l < JSON\n"
-                              "       t2ltool render DATEI.t2l --page N --zoom Z --dpi D BILD.png"));
+                              "       t2ltool render DATEI.t2l --page N --zoom Z --dpi D BILD.png\n"
+                              "       t2ltool dbf-dump DATEI.dbf | addresses import|export DATEI.csv [--table TABELLE.dbf]"));
     return 2;
 }
 
@@ -205,6 +207,10 @@ int main(int argc, char** argv)
     const QStringList args = QCoreApplication::arguments();
     if (render)
         return Render(args);
+    if (args.size() > 1 && args.at(1) == QLatin1String("dbf-dump"))
+        return RunDbfDump(args);
+    if (args.size() > 1 && args.at(1) == QLatin1String("addresses"))
+        return RunAddressCommand(args);
     if (args.size() != 3)
         return Usage();
     const QString& command = args.at(1);
