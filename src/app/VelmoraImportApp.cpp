@@ -10,6 +10,7 @@
 #include "SplashWnd.h"
 #include "StartUp.h"
 #include "document/EinheitspapierDoc.h"
+#include "masterdata/DlgStammDatenEingabe.h"
 #include "platform/Help.h"
 #include "platform/Prompts.h"
 #include "presets/DlgDefaultTexte_EH.h"
@@ -206,6 +207,7 @@ void CVelmoraImportApp::ExecuteCommand(int id)
     case Cmd::kHomepage: OpenHomepage(); break;
     case Cmd::kAbout: ShowAbout(); break;
     case Cmd::kFormPresets: EditFormPresets(); break;
+    case Cmd::kMasterData: EditMasterData(); break;
     case Cmd::kResetFonts:
     case Cmd::kResetMenus:
     case Cmd::kResetAll: ResetSettings(id); break;
@@ -228,6 +230,7 @@ SCommandState CVelmoraImportApp::UpdateCommand(int id) const
     switch (id) {
     case Cmd::kNew: case Cmd::kOpen: case Cmd::kHelp: case Cmd::kHelpIndex: case Cmd::kHomepage: case Cmd::kAbout:
     case Cmd::kResetFonts: case Cmd::kResetMenus: case Cmd::kResetAll: case Cmd::kPrintSetup:
+    case Cmd::kMasterData:
         s.enabled = true;
         break;
     case Cmd::kFormPresets:
@@ -277,6 +280,12 @@ void CVelmoraImportApp::EditFormPresets()
         return;
     for (CChildFrame* c : m_mainFrame->Children())
         CDlgDefaultTexte_EH::ShowChangedFlags(c->View());
+}
+
+void CVelmoraImportApp::EditMasterData()
+{
+    CDlgStammDatenEingabe dialog(m_profile, m_library.GetDataDirectory(), false, m_mainFrame);
+    dialog.exec();
 }
 
 void CVelmoraImportApp::ResetSettings(int commandId)

@@ -58,6 +58,8 @@ public:
     void ShowAbout();
     // The presets dialog; after OK the open forms show the changed stamp boxes.
     void EditFormPresets();
+    // The goods master data, for maintenance.
+    void EditMasterData();
     // The three reset commands: ask, delete, set the flag, close.
     void ResetSettings(int commandId);
     bool RegistryCleared() const { return m_registryCleared; }

@@ -3,6 +3,7 @@
 #include "app/AppConstants.h"
 #include "app/FieldDefinitionStore.h"
 #include "app/RegeditManagment.h"
+#include "GoodsCommand.h"
 #include "document/EinheitspapierDoc.h"
 #include "document/T2lJson.h"
 #include "MasterDataCommands.h"
@@ -207,6 +208,8 @@ int main(int argc, char** argv)
     const QStringList args = QCoreApplication::arguments();
     if (render)
         return Render(args);
+    if (args.size() > 1 && args.at(1) == QLatin1String("goods"))
+        return RunGoodsCommand(args);
     if (args.size() > 1 && args.at(1) == QLatin1String("dbf-dump"))
         return RunDbfDump(args);
     if (args.size() > 1 && args.at(1) == QLatin1String("addresses"))
