@@ -34,10 +34,12 @@ bench:
 fuzz:
 	scripts/bootstrap.sh fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DT2L_TESTS=OFF -DT2L_FUZZ=ON
-	cmake --build $(FUZZ) -j$(JOBS) --target fuzz_t2l_reader
-	mkdir -p $(FUZZ)/corpus
+	cmake --build $(FUZZ) -j$(JOBS) --target fuzz_t2l_reader fuzz_dbf_reader
+	mkdir -p $(FUZZ)/corpus $(FUZZ)/corpus-dbf
 	$(FUZZ)/fuzz/fuzz_t2l_reader -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \
 	    -print_final_stats=1 -artifact_prefix=$(FUZZ)/ $(FUZZ)/corpus fuzz/seeds
+	$(FUZZ)/fuzz/fuzz_dbf_reader -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ)/dbf- $(FUZZ)/corpus-dbf fuzz/seeds-dbf
 
 clean:
 	rm -rf build

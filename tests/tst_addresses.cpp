@@ -377,6 +377,35 @@ private Q_SLOTS:
         QCOMPARE(RecordFields(m_path, 2).first(), QStringLiteral("Neu"));
     }
 
+    void failedNewEntryNeverReachesAnotherRecord()
+    {
+        MakeTable(m_path, {{"Alpha", "", "", "", "A1"}});
+        SPromptRecorder prompts;
+        CDlgEH_Default08 dialog(CSettingsStore::Profile(), m_dataDir);
+        QVERIFY(dialog.OpenTable());
+        dialog.show();
+        QTest::mouseClick(dialog.NewButton(), Qt::LeftButton);
+        dialog.AddressEdit()->setPlainText(QStringLiteral("Neu"));
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old {};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limit = old;
+        limit.rlim_cur = rlim_t(QFileInfo(m_path).size());
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        QCOMPARE(prompts.messages.size(), 1);
+        // Giving up shows the first record again, which must not take the unsaved text.
+        QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
+        QVERIFY(!dialog.IsEditing());
+        QCOMPARE(dialog.AddressEdit()->toPlainText(), QStringLiteral("Alpha\n\n\n"));
+        QCOMPARE(RecordFields(m_path, 1), (QStringList{"Alpha", "", "", "", "A1"}));
+        CdBaseDocument db;
+        QVERIFY(db.OpenTable(m_path));
+        QCOMPARE(db.RecordCount(), 1u);
+    }
+
     void longStoredCustomsNumber()
     {
         // Another program stored 25 characters: shown whole, not taken over,

@@ -183,14 +183,16 @@ CAddressTable::ESaveResult CAddressTable::Save(quint32 record, const QString& te
         if (count == 0)
             record = 1;
     }
-    for (int p = 0; p < kLineCount; ++p) {
-        if (m_table.SetCharField(p, lines.at(p)) != 0)
-            return ESaveResult::kFailed;
+    bool written = true;
+    for (int p = 0; p < kLineCount && written; ++p)
+        written = m_table.SetCharField(p, lines.at(p)) == 0;
+    written = written && m_table.SetCharField(kLineCount, customsNumber) == 0
+        && m_table.WriteRecord(record) == qint64(record);
+    if (!written) {
+        // What was not saved must not reach the file later, e.g. after "Abbrechen".
+        m_table.DiscardChanges();
+        return ESaveResult::kFailed;
     }
-    if (m_table.SetCharField(kLineCount, customsNumber) != 0)
-        return ESaveResult::kFailed;
-    if (m_table.WriteRecord(record) != qint64(record))
-        return ESaveResult::kFailed;
     return ESaveResult::kSaved;
 }
 

@@ -98,11 +98,12 @@ CDlgEH_Default08::CDlgEH_Default08(const CSettingsStore& profile, const QString&
     for (QPushButton* b : {m_editButton, m_newButton, m_cancelButton})
         b->setAutoDefault(false);
 
-    // Four address lines of the usual length fit without scrolling.
+    // Four address lines of the usual length fit without scrolling, and the
+    // list shows names of that length whole.
     const QFontMetrics metrics(m_addressEdit->font());
-    m_addressEdit->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('M')) * 26,
-                                  metrics.lineSpacing() * 5 + 2 * m_addressEdit->frameWidth());
-    m_list->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('M')) * 14);
+    const int charWidth = metrics.averageCharWidth();
+    m_addressEdit->setMinimumSize(charWidth * 42, metrics.lineSpacing() * 6 + 2 * m_addressEdit->frameWidth());
+    m_list->setMinimumWidth(charWidth * 34);
 
     auto* label = new QLabel(kCustomsLabel, this);
     label->setBuddy(m_customsEdit);
@@ -113,8 +114,8 @@ CDlgEH_Default08::CDlgEH_Default08(const CSettingsStore& profile, const QString&
     right->addWidget(m_addressEdit, 1);
     right->addLayout(customsRow);
     auto* top = new QHBoxLayout;
-    top->addWidget(m_list, 1);
-    top->addLayout(right, 2);
+    top->addWidget(m_list, 4);
+    top->addLayout(right, 5);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_editButton);
     buttons->addWidget(m_newButton);

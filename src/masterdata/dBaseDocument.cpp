@@ -412,11 +412,18 @@ qint64 CdBaseDocument::WriteRecord(quint32 n)
     }
     m_buffer[0] = kValidFlag;
     const qint64 offset = qint64(m_headerLength) + qint64(n - 1) * m_recordLength;
-    if (!WriteAt(offset, m_buffer.data(), m_recordLength))
+    // The buffer meant for another record must not later be written back
+    // over the one it was read from.
+    auto failed = [this, n]() -> qint64 {
+        if (n != m_currentRecord)
+            DiscardChanges();
         return kFailed;
+    };
+    if (!WriteAt(offset, m_buffer.data(), m_recordLength))
+        return failed();
     if (append) {
         if (!WriteAt(offset + m_recordLength, &kEndOfFile, 1))
-            return kFailed;
+            return failed();
         const quint32 before = m_recordCount;
         const quint8 version = m_version;
         m_recordCount = n;
@@ -424,15 +431,22 @@ qint64 CdBaseDocument::WriteRecord(quint32 n)
         if (!WriteHeader()) {
             m_recordCount = before;
             m_version = version;
-            return kFailed;
+            return failed();
         }
     }
     if (!Flush())
-        return kFailed;
+        return failed();
     m_recordModified = false;
     m_currentRecord = n;
     m_fieldSet.fill(false);
     return n;
+}
+
+void CdBaseDocument::DiscardChanges()
+{
+    m_currentRecord = 0;
+    m_recordModified = false;
+    m_fieldSet.fill(false);
 }
 
 int CdBaseDocument::Checked(int position) const

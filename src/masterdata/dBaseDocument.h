@@ -48,6 +48,8 @@ public:
     quint32 RecordCount();
     qint64 ReadRecord(quint32 n);
     qint64 WriteRecord(quint32 n);
+    // Forgets field changes not yet written; the buffer holds no record afterwards.
+    void DiscardChanges();
     int GetCharField(int position, QString& text) const;
     int SetCharField(int position, const QString& text);
     quint32 CurrentRecord() const { return m_currentRecord; }
