@@ -625,6 +625,38 @@ private Q_SLOTS:
         QCOMPARE(d->Values(), Values("Kisten\r\nSchrauben", "73181595", "00", "", "", "", "DE", "01"));
     }
 
+    void okOnAnEmptyTableWritesNothing()
+    {
+        auto d = Dialog();
+        QVERIFY(d->IsEditing());
+        QTest::mouseClick(d->CancelButton(), Qt::LeftButton); // leaves the edit state
+        QVERIFY(!d->IsEditing() && d->OkButton()->isEnabled() && !d->EditButton()->isEnabled());
+        QTest::mouseClick(d->OkButton(), Qt::LeftButton);
+        QCOMPARE(d->result(), int(QDialog::Accepted));
+        QCOMPARE(QFileInfo(DataDir() + QStringLiteral("/ARTIKEL1.DBF")).size(), 289);
+    }
+
+    void aLegacyLineTooLongIsRefusedInTheDialog()
+    {
+        const QString path = Path("ARTIKEL.DBF");
+        QVERIFY(MakeTable(path, LegacyFields(10), {{"Erste", "Zeile"}}));
+        UseTable(path, 2);
+        auto d = Dialog();
+        QCOMPARE(d->DescriptionEdit()->toPlainText(), QStringLiteral("Erste\nZeile\n\n\n\n\n"));
+        QTest::mouseClick(d->NewButton(), Qt::LeftButton);
+        QTest::keyClicks(d->DescriptionEdit(), QStringLiteral("kurz"));
+        QTest::keyClick(d->DescriptionEdit(), Qt::Key_Return);
+        QTest::keyClicks(d->DescriptionEdit(), QStringLiteral("elf Zeichen"));
+        QTest::mouseClick(d->EditButton(), Qt::LeftButton);
+        QCOMPARE(m_messages->texts.size(), 1);
+        QVERIFY(m_messages->texts.first().startsWith(QStringLiteral("Die Zeile 2 der Bezeichnung (Feld 31) ist zu lang")));
+        // Still editing, nothing stored, nothing listed.
+        QVERIFY(d->IsEditing() && d->IsNewEntry());
+        QCOMPARE(d->DescriptionList()->count(), 1);
+        QCOMPARE(ReadTable(path).size(), 1);
+        QCOMPARE(ReadTable(path).at(0).mid(0, 2), (QStringList{"Erste", "Zeile"}));
+    }
+
     void storedValuesBeyondTheEditLimitAreKeptButWarnedAbout()
     {
         QVERIFY(QDir().mkpath(DataDir()));

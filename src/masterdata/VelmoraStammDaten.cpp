@@ -140,7 +140,8 @@ int CVelmoraStammDaten::LoadEntries()
         m_open = false;
     }
     if (!m_table.OpenTable(m_tablePath)) {
-        if (m_error.isEmpty())
+        // Why it cannot be opened says more than why it could not be made.
+        if (!m_table.ErrorText().isEmpty())
             m_error = m_table.ErrorText();
         return -1;
     }
