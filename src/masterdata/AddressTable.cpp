@@ -81,8 +81,12 @@ bool CAddressTable::Create(bool withFirstEntry)
 QList<CAddressTable::SEntry> CAddressTable::Entries()
 {
     QList<SEntry> entries;
-    // The count is asked at each step: another program may append meanwhile.
-    for (quint32 i = 1; i <= m_table.RecordCount(); ++i) {
+    // The count is read once per listing: asking the file at every record
+    // costs more than the records themselves; records another program appends
+    // meanwhile show at the next listing.
+    const quint32 count = m_table.RecordCount();
+    entries.reserve(qsizetype(qMin<quint32>(count, 1u << 20)));
+    for (quint32 i = 1; i <= count; ++i) {
         if (m_table.ReadRecord(i) != qint64(i))
             continue;
         SEntry entry;
@@ -109,14 +113,28 @@ CAddressTable::SAddress CAddressTable::Read(quint32 record)
     return address;
 }
 
-bool CAddressTable::ListLess(const QString& a, const QString& b)
+namespace {
+
+const QCollator& ListCollator()
 {
     static const QCollator collator = [] {
         QCollator c{QLocale(QLocale::German, QLocale::Germany)};
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;
     }();
-    const int order = collator.compare(a, b);
+    return collator;
+}
+
+} // namespace
+
+QCollatorSortKey CAddressTable::ListKey(const QString& text)
+{
+    return ListCollator().sortKey(text);
+}
+
+bool CAddressTable::ListLess(const QString& a, const QString& b)
+{
+    const int order = ListCollator().compare(a, b);
     // Equal for the collator (case only): a fixed order all the same.
     return order != 0 ? order < 0 : a < b;
 }

@@ -3,6 +3,7 @@
 #include "dBaseDocument.h"
 
 #include <QList>
+#include <QCollator>
 #include <QString>
 #include <QStringList>
 
@@ -57,6 +58,8 @@ public:
     SAddress Read(quint32 record);
     // The list's order: alphabetical, case-insensitive, German rules.
     static bool ListLess(const QString& a, const QString& b);
+    // The same order as a key computed once per text, for long lists.
+    static QCollatorSortKey ListKey(const QString& text);
     // The first of texts (in list order) that begins with prefix, ignoring case; -1 for none.
     static int FindPrefix(const QStringList& texts, const QString& prefix);
 
