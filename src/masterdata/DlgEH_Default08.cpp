@@ -180,13 +180,18 @@ bool CDlgEH_Default08::OpenTable()
     return true;
 }
 
+void CDlgEH_Default08::CloseTable()
+{
+    m_table.Close();
+    m_addressText = TrimmedRight(m_addressText);
+}
+
 CDlgEH_Default08::EResult CDlgEH_Default08::Run()
 {
     if (!OpenTable())
         return EResult::kAbort;
     const int result = exec();
-    m_table.Close();
-    m_addressText = TrimmedRight(m_addressText);
+    CloseTable();
     return result == QDialog::Accepted ? EResult::kTakeOver : EResult::kCancel;
 }
 

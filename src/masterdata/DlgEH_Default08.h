@@ -27,6 +27,8 @@ public:
     // The first half of Run: false when there is no table to show; the
     // reasons have been shown already.
     bool OpenTable();
+    // The second half of Run, after the dialog has ended.
+    void CloseTable();
 
     // After take-over: the address (lines joined by CR LF, no trailing white
     // space) and the customs number.

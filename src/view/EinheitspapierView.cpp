@@ -2,6 +2,7 @@
 
 #include "DlgDeleteEHWarenpositon.h"
 #include "DlgMoveEHWarenpositon.h"
+#include "DlgTextInput3L.h"
 #include "FormPainter.h"
 #include "PagesAndPositions.h"
 #include "app/CommandTable.h"
@@ -10,6 +11,17 @@
 #include "fields/FieldTable.h"
 #include "platform/LometricPainter.h"
 #include "resources/ResourceNames.h"
+#include "app/RegeditManagment.h"
+#include "masterdata/DlgEH_Default08.h"
+#include "masterdata/DlgStammDatenEingabe.h"
+#include "presets/Common_DlgLaenderCode.h"
+#include "presets/DlgEH_Default01.h"
+#include "presets/DlgEH_Default19.h"
+#include "presets/DlgEH_Default25.h"
+#include "presets/DlgEH_Default54.h"
+#include "presets/FieldPickers.h"
+
+#include <QDate>
 
 #include <QIcon>
 #include "platform/Prompts.h"
@@ -328,7 +340,7 @@ bool CEinheitspapierView::HandlesCommand(int id) const
     case Cmd::kZoomIn: case Cmd::kZoomOut:
     case Cmd::kFirstPage: case Cmd::kPreviousPage: case Cmd::kNextPage: case Cmd::kLastPage:
     case Cmd::kAddPage: case Cmd::kRemoveLastPage: case Cmd::kFillPositions:
-    case Cmd::kMovePosition: case Cmd::kDeletePosition:
+    case Cmd::kMovePosition: case Cmd::kDeletePosition: case Cmd::kInsertPresets:
         return true;
     default:
         return false;
@@ -384,6 +396,7 @@ void CEinheitspapierView::ExecuteCommand(int id)
     case Cmd::kFillPositions: FillPositionFields(); break;
     case Cmd::kMovePosition: MoveGoodsPosition(); break;
     case Cmd::kDeletePosition: DeleteGoodsPosition(); break;
+    case Cmd::kInsertPresets: InsertPresets(); break;
     default: break;
     }
 }
@@ -415,6 +428,7 @@ SCommandState CEinheitspapierView::UpdateCommand(int id) const
     case Cmd::kAddPage: s.enabled = CanAddPage(); break;
     case Cmd::kRemoveLastPage: s.enabled = ContinuationCount() >= 2; break;
     case Cmd::kDeletePosition: s.enabled = m_currentPage != 1; break;
+    case Cmd::kInsertPresets: s.enabled = CFormNavigator::HasPresets(e.GetCurrentField(), e.GetCurrentPage()); break;
     default: break;
     }
     return s;
@@ -462,6 +476,24 @@ CEinheitspapierView::DialogFunction& DialogHook()
 void CEinheitspapierView::SetDialogFunction(DialogFunction f)
 {
     DialogHook() = std::move(f);
+}
+
+int CEinheitspapierView::RunDialog(QDialog& dialog)
+{
+    return DialogHook() ? DialogHook()(dialog) : dialog.exec();
+}
+
+void CEinheitspapierView::ShowMessage(const QString& text)
+{
+    Prompts::Show(this, QMessageBox::Warning, text);
+}
+
+std::optional<QString> CEinheitspapierView::RunTextInput3L(const QString& text)
+{
+    CDlgTextInput3L dlg(text, this);
+    if (RunDialog(dlg) != QDialog::Accepted)
+        return std::nullopt;
+    return dlg.Text();
 }
 
 int CEinheitspapierView::ContinuationCount() const
@@ -593,7 +625,7 @@ void CEinheitspapierView::MoveGoodsPosition()
 {
     GoToField(Engine().GetCurrentField(), m_currentPage);
     CDlgMoveEHWarenpositon dlg(this);
-    const int result = DialogHook() ? DialogHook()(dlg) : dlg.exec();
+    const int result = RunDialog(dlg);
     if (result != QDialog::Accepted)
         return;
     // Moved texts are a change to the document like any other.
@@ -608,10 +640,178 @@ void CEinheitspapierView::DeleteGoodsPosition()
         return;
     GoToField(Engine().GetCurrentField(), m_currentPage);
     CDlgDeleteEHWarenpositon dlg(this);
-    const int result = DialogHook() ? DialogHook()(dlg) : dlg.exec();
+    const int result = RunDialog(dlg);
     if (result != QDialog::Accepted)
         return;
     if (dlg.Changed())
         EditorModified();
     RedrawNow();
+}
+
+// ---------------------------------------------------------------- F2: the picker of the current field
+
+void CEinheitspapierView::InsertPresets()
+{
+    CKivEditWindow& e = Engine();
+    const quint16 page = e.GetCurrentPage();
+    const int field = e.GetCurrentField();
+    if (!CFormNavigator::HasPresets(field, page))
+        return;
+    e.ActivateField(quint16(field), page);
+    const int variant = FormVariant();
+
+    auto askDate = [&]() {
+        if (Prompts::Ask(this, QMessageBox::Question, QStringLiteral("Soll das aktuelle Datum eingefügt werden?"),
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+            != QMessageBox::Yes)
+            return false;
+        const QDate d = QDate::currentDate();
+        e.SetCurrentText(QStringLiteral("%1.%2.%3").arg(d.day()).arg(d.month()).arg(d.year()));
+        return true;
+    };
+    // The address table is opened before and closed after the dialog; no
+    // table, no dialog.
+    auto pickAddress = [&](CDlgEH_Default08& dlg) {
+        if (!dlg.OpenTable())
+            return false;
+        return RunDialog(dlg) == QDialog::Accepted;
+    };
+    auto pickGoods = [&](std::unique_ptr<CDlgStammDatenEingabe>& dlg) {
+        dlg = std::make_unique<CDlgStammDatenEingabe>(Profile(), CRegeditManagment().GetDataDirectory(), true, this);
+        return RunDialog(*dlg) == QDialog::Accepted;
+    };
+
+    bool written = false;
+    if (page == 1) {
+        switch (field) {
+        case 0: case 1: case 2: {
+            QString parts[3];
+            bool shown[3];
+            for (int i = 0; i < 3; ++i) {
+                shown[i] = m_definitions.IsShown(i, kMainSheet, variant);
+                if (shown[i])
+                    parts[i] = e.GetFieldText(quint16(i), 1);
+            }
+            CDlgEH_Default01 dlg(parts[0], parts[1], parts[2], this);
+            if (RunDialog(dlg) != QDialog::Accepted)
+                break;
+            const QString result[3] = {dlg.PartA(), dlg.PartB(), dlg.PartC()};
+            for (int i = 0; i < 3; ++i) {
+                e.ActivateField(quint16(i), page);
+                if (shown[i])
+                    e.SetCurrentText(result[i]);
+            }
+            written = true;
+            break;
+        }
+        case 6: case 56:
+            written = askDate();
+            break;
+        case 10: case 17: {
+            CDlgEH_Default08 dlg(Profile(), CRegeditManagment().GetDataDirectory(), this);
+            const bool taken = pickAddress(dlg);
+            dlg.CloseTable();
+            if (!taken)
+                break;
+            e.SetCurrentText(dlg.AddressText());
+            e.ActivateField(quint16(field == 10 ? 9 : 16), 1);
+            e.SetCurrentText(dlg.CustomsNumber());
+            m_navigator.NextField(page);
+            written = true;
+            break;
+        }
+        case 20: case 21: {
+            Common_DlgLaenderCode dlg(field == 20 ? 3 : 1, e.GetFieldText(quint16(field), page), QString(), this);
+            if (RunDialog(dlg) != QDialog::Accepted)
+                break;
+            e.ActivateField(quint16(field), page);
+            e.SetCurrentText(dlg.CountryName());
+            if (field == 21)
+                e.ActivateField(quint16(field), page);
+            written = true;
+            break;
+        }
+        case 23: case 26: {
+            Common_DlgLaenderCode dlg(0, QString(), e.GetCurrentText(), this);
+            if (RunDialog(dlg) != QDialog::Accepted)
+                break;
+            e.SetCurrentText(dlg.CountryCode());
+            written = true;
+            break;
+        }
+        case 24: {
+            CDlgEH_Default19 dlg(FieldPickers::CodeFromText(e.GetCurrentText()), this);
+            if (RunDialog(dlg) != QDialog::Accepted)
+                break;
+            e.SetCurrentText(QString::number(dlg.Code()));
+            written = true;
+            break;
+        }
+        case 27: {
+            CDlgEH_Default25 dlg(FieldPickers::CodeFromText(e.GetCurrentText()), this);
+            if (RunDialog(dlg) != QDialog::Accepted)
+                break;
+            e.SetCurrentText(QString::number(dlg.Code()));
+            written = true;
+            break;
+        }
+        case 29: {
+            std::unique_ptr<CDlgStammDatenEingabe> dlg;
+            if (!pickGoods(dlg))
+                break;
+            e.ActivateField(29, page);
+            e.SetCurrentText(dlg->Description());
+            e.ActivateField(31, page);
+            e.SetCurrentText(dlg->Values()[CVelmoraStammDaten::kWNR1]);
+            written = true;
+            break;
+        }
+        case 69: {
+            CDlgEH_Default54 dlg(this);
+            if (RunDialog(dlg) != QDialog::Accepted)
+                break;
+            e.SetCurrentText(dlg.Result());
+            written = true;
+            break;
+        }
+        default:
+            break;
+        }
+    } else {
+        switch (field) {
+        case 4:
+            written = askDate();
+            break;
+        case 8: {
+            CDlgEH_Default08 dlg(Profile(), CRegeditManagment().GetDataDirectory(), this);
+            const bool taken = pickAddress(dlg);
+            dlg.CloseTable();
+            if (!taken)
+                break;
+            e.SetCurrentText(dlg.AddressText());
+            m_navigator.PreviousField(page);
+            e.SetCurrentText(dlg.CustomsNumber());
+            m_navigator.NextField(page);
+            written = true;
+            break;
+        }
+        case 11: case 20: case 29: {
+            std::unique_ptr<CDlgStammDatenEingabe> dlg;
+            if (!pickGoods(dlg))
+                break;
+            e.SetCurrentText(dlg->Description());
+            e.ActivateField(quint16(field + 2), page);
+            e.SetCurrentText(dlg->Values()[CVelmoraStammDaten::kWNR1]);
+            written = true;
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    if (!written)
+        return;
+    m_navigator.NextField(e.GetCurrentPage());
+    EditorModified();
+    viewport()->update();
 }

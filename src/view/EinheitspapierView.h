@@ -58,6 +58,10 @@ public:
     void UpdateStatusPanes() override;
     void FocusEditor() override;
     int FormVariant() const override;
+    const CSettingsStore& NavigatorSettings() const override { return Profile(); }
+    void ShowMessage(const QString& text) override;
+    std::optional<QString> RunTextInput3L(const QString& text) override;
+    void DocumentModified() override { EditorModified(); }
 
     QString InsertModeText() const;
     QString PageText() const;
@@ -69,9 +73,9 @@ public:
     QMenu* CreateEditorContextMenu(QWidget* parent);
 
     // Numbers the sheets and goods positions (boxes 3, 5 and 32).
-    void FillPositionFields();
+    void FillPositionFields() override;
 
-    // The goods-position dialogs run through this; tests put in their own
+    // The dialogs of the view run through this; tests put in their own
     // so that nothing waits for a click. Null brings back exec().
     using DialogFunction = std::function<int(QDialog& dialog)>;
     static void SetDialogFunction(DialogFunction f);
@@ -123,6 +127,8 @@ private:
     void MoveGoodsPosition();
     void DeleteGoodsPosition();
     bool CanAddPage() const;
+    int RunDialog(QDialog& dialog);
+    void InsertPresets();
 
     CEinheitspapierDoc& m_doc;
     const CFieldDefinitions& m_definitions;

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QPoint>
+#include <QString>
+
+#include <optional>
 
 class CFieldDefinitions;
+class CSettingsStore;
 class CKivEditWindow;
 
 // Moves the caret from field to field the way the form wants it: not
@@ -19,7 +23,18 @@ public:
         virtual void UpdateStatusPanes() = 0;
         virtual void FocusEditor() = 0;
         virtual int FormVariant() const = 0;
+        // The profile whose `VURivi_Defaults` are read at each move.
+        virtual const CSettingsStore& NavigatorSettings() const = 0;
+        virtual void ShowMessage(const QString& text) = 0;
+        // Numbers boxes 3, 5 and 32.
+        virtual void FillPositionFields() = 0;
+        // The three-line input: the text after OK, none after "Abbrechen".
+        virtual std::optional<QString> RunTextInput3L(const QString& text) = 0;
+        virtual void DocumentModified() = 0;
     };
+
+    // The message when a "Ctr." box holds neither a yes nor a no.
+    static const QString kCtrMessage;
 
     // Request bounds of next/previous field: past them the caret wraps.
     static constexpr int kMainBound = 105;
@@ -36,12 +51,20 @@ public:
 
     bool IsEditable(int field, int page) const;
 
+    // Whether F2 has a picker for the field of that page.
+    static bool HasPresets(int field, int page);
+    // The three-line input over the current field; moves on afterwards.
+    void TextInput3L(int field, int page);
+
     // The first editable field of the sheet kind whose rectangle at the zoom
     // contains the point (0.1 mm, y downwards); -1 for none.
     int HitTest(QPoint point, int sheetKind, int zoom) const;
 
 private:
     int GoToFieldChecked(int field, int page);
+    int ReadSetting(const char* key, int defaultValue) const;
+    bool CtrRejected(int ctrField) const;
+    void NextFieldCommand();
 
     // One move the user asked for, with all the moves nested in it.
     struct SMove
