@@ -5,7 +5,12 @@
 #include "document/EinheitspapierDoc.h"
 #include "fields/FieldDefinitions.h"
 #include "platform/Prompts.h"
+#include "presets/Common_DlgLaenderCode.h"
+#include "presets/CountryCodes.h"
+#include "presets/DlgEH_Default01.h"
 #include "presets/DlgEH_Default19.h"
+#include "presets/DlgEH_Default25.h"
+#include "presets/DlgEH_Default54.h"
 #include "presets/FieldPickers.h"
 #include "view/DlgTextInput3L.h"
 #include "view/EinheitspapierView.h"
@@ -13,6 +18,8 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QDate>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -540,6 +547,93 @@ private Q_SLOTS:
         QCOMPARE(f.Text(24, 1), stored);
         QCOMPARE(f.Current() != 24, ok);
         QCOMPARE(f.doc.IsModified(), ok);
+    }
+
+    // Each field opens its own picker; OK writes what the picker hands back
+    // into the field, cancel leaves field and caret alone.
+    void insertPresetsPickers_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("picker");
+        QTest::addColumn<int>("countryMode"); // -1: no country list
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("box 15") << 20 << "Common_DlgLaenderCode" << 3 << true;
+        QTest::newRow("box 17") << 21 << "Common_DlgLaenderCode" << 1 << true;
+        QTest::newRow("box 18 nationality") << 23 << "Common_DlgLaenderCode" << 0 << true;
+        QTest::newRow("box 21 nationality") << 26 << "Common_DlgLaenderCode" << 0 << true;
+        QTest::newRow("box 21 cancelled") << 26 << "Common_DlgLaenderCode" << 0 << false;
+        QTest::newRow("box 25") << 27 << "CDlgEH_Default25" << -1 << true;
+        QTest::newRow("box 25 cancelled") << 27 << "CDlgEH_Default25" << -1 << false;
+        QTest::newRow("box 54") << 69 << "CDlgEH_Default54" << -1 << true;
+    }
+
+    void insertPresetsPickers()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, picker);
+        QFETCH(int, countryMode);
+        QFETCH(bool, ok);
+        QString result;
+        SDialogDriver driver([&](QDialog& d) {
+            QCOMPARE(QString::fromLatin1(d.metaObject()->className()), picker);
+            if (!ok) {
+                d.reject();
+                return;
+            }
+            if (auto* countries = qobject_cast<Common_DlgLaenderCode*>(&d)) {
+                QCOMPARE(countries->windowTitle(), CountryCodes::Caption(countryMode));
+                countries->NameList()->setCurrentRow(0);
+                countries->accept();
+                result = countryMode == 0 ? countries->CountryCode() : countries->CountryName();
+            } else if (auto* transport = qobject_cast<CDlgEH_Default25*>(&d)) {
+                transport->List()->setCurrentRow(2);
+                transport->accept();
+                result = transport->ResultText();
+            } else if (auto* date = qobject_cast<CDlgEH_Default54*>(&d)) {
+                date->PlaceEdit()->clear();
+                date->accept();
+                result = date->Result();
+            }
+        });
+        SShownForm f(m_defs);
+        f.view.GoToField(field, 1);
+        QCOMPARE(f.Current(), field);
+        f.Type(QStringLiteral("alt"));
+        f.view.ExecuteCommand(Cmd::kInsertPresets);
+        QCOMPARE(driver.runs, 1);
+        if (!ok) {
+            QCOMPARE(f.Text(field, 1), QStringLiteral("alt"));
+            QCOMPARE(f.Current(), field);
+            QVERIFY(!f.doc.IsModified());
+            return;
+        }
+        QVERIFY(!result.isEmpty());
+        QCOMPARE(f.Text(field, 1), result);
+        QVERIFY(f.Current() != field);
+        QVERIFY(f.doc.IsModified());
+    }
+
+    void insertPresetsBox1()
+    {
+        m_defs.SetFlags(2, kMainSheet, 0, CFieldDefinitions::kNotShown);
+        QStringList given;
+        SDialogDriver driver([&](QDialog& d) {
+            auto* dlg = qobject_cast<CDlgEH_Default01*>(&d);
+            QVERIFY(dlg);
+            given = QStringList{dlg->PartA(), dlg->PartB(), dlg->PartC()};
+            dlg->Group(FieldPickers::EPart::kA)->buttons().at(0)->click();
+            dlg->accept();
+        });
+        SShownForm f(m_defs);
+        f.SetText(1, 1, QStringLiteral("B-alt"));
+        f.SetText(2, 1, QStringLiteral("versteckt"));
+        f.view.GoToField(1, 1);
+        f.view.ExecuteCommand(Cmd::kInsertPresets);
+        QCOMPARE(driver.runs, 1);
+        // A part that is not shown is neither offered nor written.
+        QCOMPARE(given.at(2), QString());
+        QCOMPARE(f.Text(0, 1), FieldPickers::PartCodes(FieldPickers::EPart::kA).at(0));
+        QCOMPARE(f.Text(2, 1), QStringLiteral("versteckt"));
     }
 
     void insertPresetsDate_data()
