@@ -3,6 +3,9 @@
 #include "app/CommandTable.h"
 #include "app/SettingsStore.h"
 #include "document/EinheitspapierDoc.h"
+#include "masterdata/AddressTable.h"
+#include "masterdata/DlgEH_Default08.h"
+#include "masterdata/DlgStammDatenEingabe.h"
 #include "fields/FieldDefinitions.h"
 #include "platform/Prompts.h"
 #include "presets/Common_DlgLaenderCode.h"
@@ -634,6 +637,125 @@ private Q_SLOTS:
         QCOMPARE(given.at(2), QString());
         QCOMPARE(f.Text(0, 1), FieldPickers::PartCodes(FieldPickers::EPart::kA).at(0));
         QCOMPARE(f.Text(2, 1), QStringLiteral("versteckt"));
+    }
+
+    void insertPresetsAddress_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("customsField");
+        QTest::addColumn<bool>("table");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("box 2") << 1 << 10 << 9 << true << true;
+        QTest::newRow("box 8") << 1 << 17 << 16 << true << true;
+        QTest::newRow("continuation box 2") << 2 << 8 << 7 << true << true;
+        QTest::newRow("cancelled") << 1 << 10 << 9 << true << false;
+        QTest::newRow("no table, not created") << 1 << 10 << 9 << false << true;
+    }
+
+    void insertPresetsAddress()
+    {
+        QFETCH(int, page);
+        QFETCH(int, field);
+        QFETCH(int, customsField);
+        QFETCH(bool, table);
+        QFETCH(bool, ok);
+        const QString path = m_settings->Path() + QStringLiteral("/Adressen.dbf");
+        CSettingsStore::Profile().WriteString(SettingsSection::kSettings, CAddressTable::kSettingName, path);
+        if (table) {
+            CAddressTable t(path);
+            QVERIFY(t.Create());
+            CdBaseDocument& db = t.Table();
+            QCOMPARE(db.ReadRecord(1), qint64(1));
+            const QStringList values{"Alpha KG", "Str. 2", "", "", "DE2"};
+            for (int p = 0; p < 5; ++p)
+                QCOMPARE(db.SetCharField(p, values.at(p)), 0);
+            QCOMPARE(db.WriteRecord(1), qint64(1));
+        }
+        SMessages messages(QMessageBox::No); // no new table
+        SDialogDriver driver([&](QDialog& d) {
+            auto* dlg = qobject_cast<CDlgEH_Default08*>(&d);
+            QVERIFY(dlg);
+            if (ok)
+                dlg->OkButton()->click();
+            else
+                dlg->reject();
+        });
+        SShownForm f(m_defs);
+        f.view.SetCurrentPage(page);
+        f.SetText(customsField, page, QStringLiteral("alt-nr"));
+        f.view.GoToField(field, page);
+        QCOMPARE(f.Current(), field);
+        f.Type(QStringLiteral("alt"));
+        f.view.ExecuteCommand(Cmd::kInsertPresets);
+        QCOMPARE(driver.runs, table ? 1 : 0);
+        if (!table || !ok) {
+            QCOMPARE(f.Text(field, page), QStringLiteral("alt"));
+            QCOMPARE(f.Text(customsField, page), QStringLiteral("alt-nr"));
+            QCOMPARE(f.Current(), field);
+            QVERIFY(!f.doc.IsModified());
+            return;
+        }
+        QCOMPARE(f.Text(field, page), QStringLiteral("Alpha KG\r\nStr. 2"));
+        QCOMPARE(f.Text(customsField, page), QStringLiteral("DE2"));
+        QVERIFY(f.Current() > field);
+        QVERIFY(f.doc.IsModified());
+    }
+
+    void insertPresetsGoods_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("numberField");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("page 1 box 31") << 1 << 29 << 31 << true;
+        QTest::newRow("first position") << 2 << 11 << 13 << true;
+        QTest::newRow("third position") << 2 << 29 << 31 << true;
+        QTest::newRow("cancelled") << 2 << 20 << 22 << false;
+    }
+
+    void insertPresetsGoods()
+    {
+        QFETCH(int, page);
+        QFETCH(int, field);
+        QFETCH(int, numberField);
+        QFETCH(bool, ok);
+        SMessages messages;
+        bool selection = false;
+        SDialogDriver driver([&](QDialog& d) {
+            auto* dlg = qobject_cast<CDlgStammDatenEingabe*>(&d);
+            QVERIFY(dlg);
+            selection = dlg->windowTitle() == QStringLiteral("Stammdatenauswahl");
+            if (!ok) {
+                dlg->reject();
+                return;
+            }
+            dlg->DescriptionEdit()->setPlainText(QStringLiteral("10 Kisten\nSchrauben  "));
+            dlg->ValueEdit(1)->setText(QStringLiteral("73181595"));
+            dlg->ValueEdit(2)->setText(QStringLiteral("00"));
+            if (dlg->IsEditing())
+                dlg->OnEditOrSave(); // a first entry of a new table
+            dlg->accept();
+        });
+        SShownForm f(m_defs);
+        f.view.SetCurrentPage(page);
+        f.SetText(numberField, page, QStringLiteral("alt-nr"));
+        f.view.GoToField(field, page);
+        QCOMPARE(f.Current(), field);
+        f.Type(QStringLiteral("alt"));
+        f.view.ExecuteCommand(Cmd::kInsertPresets);
+        QCOMPARE(driver.runs, 1);
+        QVERIFY(selection);
+        if (!ok) {
+            QCOMPARE(f.Text(field, page), QStringLiteral("alt"));
+            QCOMPARE(f.Text(numberField, page), QStringLiteral("alt-nr"));
+            QCOMPARE(f.Current(), field);
+            return;
+        }
+        QCOMPARE(messages.texts, QStringList());
+        QCOMPARE(f.Text(field, page), QStringLiteral("10 Kisten\r\nSchrauben"));
+        QCOMPARE(f.Text(numberField, page), QStringLiteral("73181595"));
+        QVERIFY(f.doc.IsModified());
     }
 
     void insertPresetsDate_data()
