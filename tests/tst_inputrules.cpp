@@ -138,7 +138,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("ctr"); // 41 or 43; checked when leaving the field after it
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("rejected");
-        QTest::newRow("2 is no") << 41 << "2" << false;
+        QTest::newRow("2 is refused") << 41 << "2" << true;
+        QTest::newRow("0 is no") << 43 << "0" << false;
         QTest::newRow("1 is yes") << 43 << "1" << false;
         QTest::newRow("10 contains a 1") << 41 << "10" << false;
         QTest::newRow("x1 contains a 1") << 41 << "x1" << false;

@@ -61,10 +61,9 @@ int CFormNavigator::ReadSetting(const char* key, int defaultValue) const
 
 bool CFormNavigator::CtrRejected(int ctrField) const
 {
-    // "1" stands for yes and "2" for no, as the message says; texts that
-    // merely contain one of them, or the "0" older forms carry, are kept.
+    // The form itself asks for 1 (yes) or 0 (no); a text holding either passes.
     const QString t = m_engine.GetFieldText(quint16(ctrField), 1);
-    return !t.isEmpty() && !t.contains(QLatin1Char('0')) && !t.contains(QLatin1Char('1')) && !t.contains(QLatin1Char('2'));
+    return !t.isEmpty() && !t.contains(QLatin1Char('0')) && !t.contains(QLatin1Char('1'));
 }
 
 void CFormNavigator::NextFieldCommand()
