@@ -30,7 +30,7 @@
 namespace {
 
 const QString kCtrMessage =
-    QStringLiteral("Die Eingabe in Feld Ctr. war falsch\r\nin diesem Feld sind nur\r\n1 für JA, 2 für NEIN erlaubt");
+    QStringLiteral("Die Eingabe in Feld Ctr. war falsch\r\nin diesem Feld sind nur\r\n1 für JA, 0 für NEIN erlaubt");
 
 void SetDefault(const char* key, int value)
 {

@@ -21,7 +21,7 @@ constexpr int kMaxVisits = 4 * kMainFieldCount;
 } // namespace
 
 const QString CFormNavigator::kCtrMessage =
-    QStringLiteral("Die Eingabe in Feld Ctr. war falsch\r\nin diesem Feld sind nur\r\n1 für JA, 2 für NEIN erlaubt");
+    QStringLiteral("Die Eingabe in Feld Ctr. war falsch\r\nin diesem Feld sind nur\r\n1 für JA, 0 für NEIN erlaubt");
 
 CFormNavigator::CFormNavigator(CKivEditWindow& engine, const CFieldDefinitions& definitions, IHost& host)
     : m_engine(engine)
@@ -61,7 +61,8 @@ int CFormNavigator::ReadSetting(const char* key, int defaultValue) const
 
 bool CFormNavigator::CtrRejected(int ctrField) const
 {
-    // The form itself asks for 1 (yes) or 0 (no); a text holding either passes.
+    // The printed form asks for 1 (yes) or 0 (no), and so does the message; a
+    // text holding either passes.
     const QString t = m_engine.GetFieldText(quint16(ctrField), 1);
     return !t.isEmpty() && !t.contains(QLatin1Char('0')) && !t.contains(QLatin1Char('1'));
 }
