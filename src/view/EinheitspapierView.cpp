@@ -621,31 +621,29 @@ void CEinheitspapierView::FillPositionFields()
     RedrawNow();
 }
 
-void CEinheitspapierView::MoveGoodsPosition()
+template <typename TDialog>
+void CEinheitspapierView::RunPositionDialog()
 {
     GoToField(Engine().GetCurrentField(), m_currentPage);
-    CDlgMoveEHWarenpositon dlg(this);
-    const int result = RunDialog(dlg);
-    if (result != QDialog::Accepted)
+    TDialog dlg(this);
+    if (RunDialog(dlg) != QDialog::Accepted)
         return;
-    // Moved texts are a change to the document like any other.
+    // Moved or deleted texts are a change to the document like any other.
     if (dlg.Changed())
         EditorModified();
     RedrawNow();
+}
+
+void CEinheitspapierView::MoveGoodsPosition()
+{
+    RunPositionDialog<CDlgMoveEHWarenpositon>();
 }
 
 void CEinheitspapierView::DeleteGoodsPosition()
 {
     if (m_currentPage == 1)
         return;
-    GoToField(Engine().GetCurrentField(), m_currentPage);
-    CDlgDeleteEHWarenpositon dlg(this);
-    const int result = RunDialog(dlg);
-    if (result != QDialog::Accepted)
-        return;
-    if (dlg.Changed())
-        EditorModified();
-    RedrawNow();
+    RunPositionDialog<CDlgDeleteEHWarenpositon>();
 }
 
 // ---------------------------------------------------------------- F2: the picker of the current field

@@ -126,6 +126,9 @@ private:
     void RemoveLastPage();
     void MoveGoodsPosition();
     void DeleteGoodsPosition();
+    // Stores the edit, runs a goods-position dialog, and shows what it changed.
+    template <typename TDialog>
+    void RunPositionDialog();
     bool CanAddPage() const;
     int RunDialog(QDialog& dialog);
     void InsertPresets();
