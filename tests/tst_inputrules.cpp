@@ -703,6 +703,51 @@ private Q_SLOTS:
         QVERIFY(f.doc.IsModified());
     }
 
+    void insertPresetsAddressStartsOnFieldEntry_data()
+    {
+        QTest::addColumn<QString>("fieldText");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("own entry, other case") << QStringLiteral("beta ag\r\nWeg 1") << QStringLiteral("Beta AG\r\nWeg 9");
+        QTest::newRow("unknown name") << QStringLiteral("Gamma") << QStringLiteral("Alpha KG\r\nStr. 2");
+        QTest::newRow("empty box") << QString() << QStringLiteral("Alpha KG\r\nStr. 2");
+    }
+
+    // F2 on a filled address box opens the list on the entry the box came from.
+    void insertPresetsAddressStartsOnFieldEntry()
+    {
+        QFETCH(QString, fieldText);
+        QFETCH(QString, expected);
+        const QString path = m_settings->Path() + QStringLiteral("/Adressen.dbf");
+        CSettingsStore::Profile().WriteString(SettingsSection::kSettings, CAddressTable::kSettingName, path);
+        {
+            CAddressTable t(path);
+            QVERIFY(t.Create());
+            CdBaseDocument& db = t.Table();
+            const QList<QStringList> records{{"Beta AG", "Weg 9", "", "", "DE9"}, {"Alpha KG", "Str. 2", "", "", "DE2"}};
+            for (int r = 0; r < records.size(); ++r) {
+                QCOMPARE(db.ReadRecord(1), qint64(1));
+                for (int p = 0; p < 5; ++p)
+                    QCOMPARE(db.SetCharField(p, records.at(r).at(p)), 0);
+                QCOMPARE(db.WriteRecord(quint32(r + 1)), qint64(r + 1));
+            }
+        }
+        SMessages messages;
+        QString shown;
+        SDialogDriver driver([&](QDialog& d) {
+            auto* dlg = qobject_cast<CDlgEH_Default08*>(&d);
+            QVERIFY(dlg);
+            shown = dlg->List()->currentItem() ? dlg->List()->currentItem()->text() : QString();
+            dlg->OkButton()->click();
+        });
+        SShownForm f(m_defs);
+        f.SetText(10, 1, fieldText);
+        f.view.GoToField(10, 1);
+        f.view.ExecuteCommand(Cmd::kInsertPresets);
+        QCOMPARE(driver.runs, 1);
+        QCOMPARE(shown, expected.section(QStringLiteral("\r\n"), 0, 0));
+        QCOMPARE(f.Text(10, 1), expected);
+    }
+
     void insertPresetsGoods_data()
     {
         QTest::addColumn<int>("page");

@@ -175,9 +175,22 @@ bool CDlgEH_Default08::OpenTable()
         }
     }
     FillList();
-    SelectRow(0);
+    SelectRow(StartRow());
     m_list->setFocus();
     return true;
+}
+
+int CDlgEH_Default08::StartRow() const
+{
+    // The field's current address leads to its own entry, so F2 on a filled
+    // box shows where it came from instead of the first entry of the list.
+    const QString first = CAddressTable::SplitLines(m_addressText).first().trimmed();
+    if (first.isEmpty())
+        return 0;
+    QStringList texts;
+    for (int row = 0; row < m_list->count(); ++row)
+        texts.append(m_list->item(row)->text());
+    return qMax(0, CAddressTable::FindPrefix(texts, first));
 }
 
 void CDlgEH_Default08::CloseTable()

@@ -24,6 +24,8 @@ public:
     // Opens (or, when the user agrees, creates) the table, runs the dialog
     // modally and closes the table again.
     EResult Run();
+    // The address the field holds; the list starts on the entry it begins with.
+    void SetStartAddress(const QString& text) { m_addressText = text; }
     // The first half of Run: false when there is no table to show; the
     // reasons have been shown already.
     bool OpenTable();
@@ -54,6 +56,7 @@ protected:
 
 private:
     void FillList();
+    int StartRow() const;
     void SelectRow(int row);
     void ShowRecord(quint32 record);
     void SetCustomsText(const QString& text);

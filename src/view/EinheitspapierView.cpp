@@ -670,6 +670,7 @@ void CEinheitspapierView::InsertPresets()
     // The address table is opened before and closed after the dialog; no
     // table, no dialog.
     auto pickAddress = [&](CDlgEH_Default08& dlg) {
+        dlg.SetStartAddress(e.GetFieldText(quint16(field), page));
         if (!dlg.OpenTable())
             return false;
         return RunDialog(dlg) == QDialog::Accepted;
