@@ -1,4 +1,6 @@
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -53,8 +55,30 @@ class TestMakeManual : public QObject
         return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))));
     }
 
+    static bool HasPicture(const QByteArray& pdf)
+    {
+        return QString::fromLatin1(pdf).contains(QRegularExpression(QStringLiteral("/Subtype\\s*/Image")));
+    }
+
+    // A picture of a given size in millimetres as its resolution says, one colour.
+    static void WritePicture(const QString& path, int width, int height, int dpi = 96)
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(QColor(0, 128, 0));
+        image.setDotsPerMeterX(qRound(dpi / 0.0254));
+        image.setDotsPerMeterY(qRound(dpi / 0.0254));
+        QVERIFY(image.save(path, "PNG"));
+    }
+
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("bilder")));
+        WritePicture(Path(QStringLiteral("bilder/bild.png")), 300, 200);
+        WritePicture(Path(QStringLiteral("neben.png")), 300, 200);
+        Write(Path(QStringLiteral("bilder/kaputt.png")), "kein Bild, nur Text");
+    }
 
     void writesPdf()
     {
@@ -125,6 +149,104 @@ private Q_SLOTS:
     {
         QCOMPARE(Run({}).exitCode, 2);
         QCOMPARE(Run({QStringLiteral("a.md")}).exitCode, 2);
+        QCOMPARE(Run({QStringLiteral("a.md"), QStringLiteral("b.pdf"), QStringLiteral("--images")}).exitCode, 2);
+    }
+
+    void figureAddsPictureToPdf()
+    {
+        const QByteArray text = "# Handbuch\n\nSo sieht Seite 1 aus.\n\n";
+        Write(Path(QStringLiteral("ohne-bild.md")), text);
+        Write(Path(QStringLiteral("mit-bild.md")), text + "![Seite 1 des Beispiels](bild.png)\n\nWeiter im Text.\n");
+        const QString images = Path(QStringLiteral("bilder"));
+        QCOMPARE(Run({Path(QStringLiteral("ohne-bild.md")), Path(QStringLiteral("ohne-bild.pdf"))}).exitCode, 0);
+        const SRun r = Run({QStringLiteral("--images"), images, Path(QStringLiteral("mit-bild.md")), Path(QStringLiteral("mit-bild.pdf"))});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QByteArray without = Read(Path(QStringLiteral("ohne-bild.pdf")));
+        const QByteArray with = Read(Path(QStringLiteral("mit-bild.pdf")));
+        QVERIFY(!HasPicture(without));
+        QVERIFY(HasPicture(with));
+        QVERIFY(with.size() > without.size());
+    }
+
+    void widePictureIsScaledToTheText()
+    {
+        // 3000 × 1000 pixels at 96 dpi are 794 × 265 mm: unscaled it would not fit
+        // one page; at the text width (about 17 cm) it is 6 cm high.
+        WritePicture(Path(QStringLiteral("bilder/breit.png")), 3000, 1000);
+        Write(Path(QStringLiteral("breit.md")), "# Handbuch\n\nText davor.\n\n![Breit](breit.png)\n\nText danach.\n");
+        const QString out = Path(QStringLiteral("breit.pdf"));
+        const SRun r = Run({QStringLiteral("--images"), Path(QStringLiteral("bilder")), Path(QStringLiteral("breit.md")), out});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QByteArray pdf = Read(out);
+        QVERIFY(HasPicture(pdf));
+        QCOMPARE(PageCount(pdf), 1);
+    }
+
+    void pictureLookup_data()
+    {
+        QTest::addColumn<QByteArray>("markdown");
+        QTest::addColumn<QString>("imageFolder"); // relative to the test folder; empty: no --images
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("errorPart");
+        QTest::addColumn<bool>("picture");
+
+        const QString images = QStringLiteral("bilder");
+        QTest::newRow("figure from the picture folder") << QByteArray("![Seite 1](bild.png)\n") << images << 0 << QString() << true;
+        QTest::newRow("figure beside the Markdown") << QByteArray("![Seite 1](neben.png)\n") << QString() << 0 << QString() << true;
+        QTest::newRow("picture inside a paragraph")
+            << QByteArray("Das Symbol ![Drucken](bild.png) druckt.\n") << images << 0 << QString() << true;
+        QTest::newRow("picture syntax in code stays text")
+            << QByteArray("```\n![Seite 1](gibt-es-nicht.png)\n```\n") << images << 0 << QString() << false;
+        QTest::newRow("missing picture") << QByteArray("Text.\n\n![Seite 1](fehlt.png)\n") << images << 1
+                                         << QStringLiteral("fehlt.png") << false;
+        QTest::newRow("missing inline picture")
+            << QByteArray("Das Symbol ![Drucken](fehlt.png) druckt.\n") << images << 1 << QStringLiteral("fehlt.png") << false;
+        QTest::newRow("not a picture") << QByteArray("![Seite 1](kaputt.png)\n") << images << 1
+                                       << QStringLiteral("kaputt.png") << false;
+        QTest::newRow("picture folder missing") << QByteArray("Text.\n") << QStringLiteral("gibt-es-nicht") << 1
+                                                << QStringLiteral("Bildordner") << false;
+    }
+
+    void pictureLookup()
+    {
+        QFETCH(QByteArray, markdown);
+        QFETCH(QString, imageFolder);
+        QFETCH(int, exitCode);
+        QFETCH(QString, errorPart);
+        QFETCH(bool, picture);
+
+        // Each run writes into a folder of its own, so that a failed run can be seen
+        // to leave nothing behind, not even a temporary file.
+        const QString outDir = Path(QStringLiteral("lookup-%1").arg(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
+        QVERIFY(QDir().mkpath(outDir));
+        const QString md = Path(QStringLiteral("lookup.md"));
+        Write(md, "# Handbuch\n\n" + markdown);
+        QStringList args;
+        if (!imageFolder.isEmpty())
+            args << QStringLiteral("--images") << Path(imageFolder);
+        const QString out = outDir + QStringLiteral("/handbuch.pdf");
+        args << md << out;
+
+        const SRun r = Run(args);
+        QVERIFY2(r.exitCode == exitCode, qPrintable(r.err));
+        if (exitCode == 0) {
+            const QByteArray pdf = Read(out);
+            QVERIFY(pdf.startsWith("%PDF"));
+            QCOMPARE(HasPicture(pdf), picture);
+        } else {
+            QVERIFY2(r.err.contains(errorPart), qPrintable(r.err));
+            QVERIFY2(QDir(outDir).isEmpty(), qPrintable(QDir(outDir).entryList(QDir::Files).join(QLatin1Char(' '))));
+        }
+    }
+
+    void failedPictureKeepsExistingPdf()
+    {
+        const QString out = Path(QStringLiteral("alt-bild.pdf"));
+        Write(out, "%PDF-1.4 alt");
+        Write(Path(QStringLiteral("fehlbild.md")), "# Titel\n\n![Seite 1](fehlt.png)\n");
+        const SRun r = Run({QStringLiteral("--images"), Path(QStringLiteral("bilder")), Path(QStringLiteral("fehlbild.md")), out});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(Read(out), QByteArray("%PDF-1.4 alt"));
     }
 };
 

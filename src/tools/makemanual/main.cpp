@@ -1,18 +1,26 @@
 // makemanual: the user manual from Markdown to a PDF on A4, with page numbers.
 //
-//   makemanual docs/manual.md velmora-t2l.pdf
+//   makemanual [--images DIR] docs/manual.md velmora-t2l.pdf
 //
-// Exit status: 0 written; 1 the input cannot be read or the PDF not written;
-// 2 a wrong command line.
+// A line that holds only a picture, ![Bildunterschrift](bild.png), becomes a
+// numbered figure with its caption, at most as wide as the text. Relative picture
+// paths are looked up in DIR, else beside the Markdown: the pictures are made by
+// the build and live in the build tree, not in the sources.
+//
+// Exit status: 0 written; 1 the input or a picture cannot be read or the PDF not
+// written; 2 a wrong command line.
 
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QTextBlock>
@@ -23,6 +31,7 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -37,6 +46,13 @@ constexpr qreal kMarginTopMm = 18;
 constexpr qreal kMarginBottomMm = 14;
 constexpr qreal kFooterMm = 10; // inside the bottom margin's paint area, below the text
 constexpr qreal kBodyPointSize = 10.5;
+constexpr qreal kTextWidthMm = 210 - kMarginLeftMm - kMarginRightMm;
+constexpr qreal kTextHeightMm = 297 - kMarginTopMm - kMarginBottomMm - kFooterMm;
+constexpr qreal kCaptionRoomMm = 16; // a figure and its caption share one page
+// Pictures beyond this are refused rather than decoded into memory.
+constexpr qint64 kMaxPicturePixels = 64LL * 1000 * 1000;
+// Marks the block of a figure, which must not be split over two pages.
+constexpr int kFigureProperty = QTextFormat::UserProperty + 1;
 
 const QColor kGreen(0, 128, 0);
 const QColor kPaleGreen(222, 255, 209);
@@ -102,6 +118,171 @@ bool IsQuote(const QTextBlock& block)
     return block.blockFormat().intProperty(QTextFormat::BlockQuoteLevel) > 0;
 }
 
+bool IsFigure(const QTextBlock& block)
+{
+    return block.blockFormat().boolProperty(kFigureProperty);
+}
+
+struct SFigure
+{
+    QString caption;
+    QString source;
+};
+
+QString FigureToken(qsizetype index)
+{
+    return QStringLiteral("MAKEMANUALFIGUR%1ENDE").arg(index);
+}
+
+// Takes every line that holds a picture alone out of the Markdown and leaves a
+// paragraph with a token in its place, so that the figure is built here with
+// its caption rather than by the Markdown reader, which drops the caption.
+QString ExtractFigures(const QString& markdown, QList<SFigure>& figures)
+{
+    static const QRegularExpression figureLine(
+        QStringLiteral(R"(^!\[([^\]]*)\]\(\s*<?([^)\s>]+)>?(?:\s+"[^"]*")?\s*\)\s*$)"));
+    static const QRegularExpression fence(QStringLiteral("^ {0,3}(```|~~~)"));
+    QStringList lines = markdown.split(QLatin1Char('\n'));
+    bool inFence = false;
+    for (QString& line : lines) {
+        if (fence.match(line).hasMatch()) {
+            inFence = !inFence;
+            continue;
+        }
+        if (inFence)
+            continue;
+        const QRegularExpressionMatch m = figureLine.match(line);
+        if (!m.hasMatch())
+            continue;
+        line = QStringLiteral("\n%1\n").arg(FigureToken(figures.size()));
+        figures.append({m.captured(1).trimmed(), m.captured(2)});
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// The picture a Markdown source names, relative ones from the picture folder;
+// false and a message when it is missing or no picture.
+bool LoadPicture(const QString& source, const QDir& pictureDir, QString& path, QImage& image, QString& error)
+{
+    const QUrl url(source);
+    path = url.isLocalFile() ? url.toLocalFile() : QDir::cleanPath(pictureDir.absoluteFilePath(source));
+    if (!QFileInfo(path).isFile()) {
+        error = QStringLiteral("Das Bild „%1“ gibt es nicht (gesucht als „%2“).").arg(source, path);
+        return false;
+    }
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels) {
+        error = QStringLiteral("Das Bild „%1“ ist mit %2 × %3 Pixeln zu groß.").arg(path).arg(size.width()).arg(size.height());
+        return false;
+    }
+    image = reader.read();
+    if (image.isNull()) {
+        error = QStringLiteral("Das Bild „%1“ kann nicht gelesen werden: %2").arg(path, reader.errorString());
+        return false;
+    }
+    return true;
+}
+
+// Printed size of a picture: its own size where it says one (at 96 dpi where it
+// does not), shrunk to the text width and to what fits on a page with a caption.
+QSizeF PictureSizeMm(const QImage& image, qreal maxHeightMm)
+{
+    const qreal dpmX = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() : 96 / 0.0254;
+    const qreal dpmY = image.dotsPerMeterY() > 0 ? image.dotsPerMeterY() : 96 / 0.0254;
+    QSizeF mm(image.width() * 1000.0 / dpmX, image.height() * 1000.0 / dpmY);
+    const qreal scale = std::min({qreal(1), kTextWidthMm / mm.width(), maxHeightMm / mm.height()});
+    return mm * scale;
+}
+
+QTextImageFormat PictureFormat(QTextDocument& doc, const QString& path, const QImage& image, qreal maxHeightMm)
+{
+    const QUrl name = QUrl::fromLocalFile(path);
+    doc.addResource(QTextDocument::ImageResource, name, image);
+    const QSizeF mm = PictureSizeMm(image, maxHeightMm);
+    QTextImageFormat format;
+    format.setName(name.toString());
+    format.setWidth(MmToFormat(mm.width()));
+    format.setHeight(MmToFormat(mm.height()));
+    return format;
+}
+
+// Puts each figure in place of its token: the picture centred, below it
+// "Bild n: caption" in small italics, both in one block that is never split.
+bool BuildFigures(QTextDocument& doc, const QList<SFigure>& figures, const QDir& pictureDir, QString& error)
+{
+    QList<bool> placed(figures.size(), false);
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text().trimmed();
+        qsizetype index = -1;
+        for (qsizetype i = 0; i < figures.size(); ++i) {
+            if (text == FigureToken(i)) {
+                index = i;
+                break;
+            }
+        }
+        if (index < 0)
+            continue;
+        const SFigure& figure = figures.at(index);
+        QString path;
+        QImage image;
+        if (!LoadPicture(figure.source, pictureDir, path, image, error))
+            return false;
+        QTextCursor cursor(block);
+        cursor.setPosition(block.position());
+        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        QTextBlockFormat bf;
+        bf.setAlignment(Qt::AlignHCenter);
+        bf.setTopMargin(MmToFormat(2));
+        bf.setBottomMargin(MmToFormat(4));
+        bf.setProperty(kFigureProperty, true);
+        cursor.setBlockFormat(bf);
+        cursor.insertImage(PictureFormat(doc, path, image, kTextHeightMm - kCaptionRoomMm));
+        QTextCharFormat captionFormat;
+        captionFormat.setFontItalic(true);
+        captionFormat.setFontPointSize(kBodyPointSize - 1);
+        captionFormat.setForeground(QColor(64, 64, 64));
+        cursor.insertText(QString(QChar::LineSeparator), captionFormat);
+        QString caption = QStringLiteral("Bild %1").arg(index + 1);
+        if (!figure.caption.isEmpty())
+            caption += QStringLiteral(": ") + figure.caption;
+        cursor.insertText(caption, captionFormat);
+        placed[index] = true;
+    }
+    // A token the Markdown reader did not leave as a paragraph of its own would
+    // silently lose its picture.
+    const qsizetype lost = placed.indexOf(false);
+    if (lost >= 0) {
+        error = QStringLiteral("Das Bild „%1“ steht nicht in einer eigenen Zeile.").arg(figures.at(lost).source);
+        return false;
+    }
+    return true;
+}
+
+// Pictures inside running text: checked and sized like figures, without a caption.
+bool SizeInlinePictures(QTextDocument& doc, const QDir& pictureDir, QString& error)
+{
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        if (IsFigure(block))
+            continue;
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.isValid() || !fragment.charFormat().isImageFormat())
+                continue;
+            QString path;
+            QImage image;
+            if (!LoadPicture(fragment.charFormat().toImageFormat().name(), pictureDir, path, image, error))
+                return false;
+            QTextCursor cursor(&doc);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(PictureFormat(doc, path, image, kTextHeightMm - kCaptionRoomMm));
+        }
+    }
+    return true;
+}
+
 // Headings in the program's green with some air above; body text a little more
 // line spacing than Qt's default, which reads tight on paper; notes set off as
 // quotations and code on a pale green ground.
@@ -126,6 +307,8 @@ void StyleBlocks(QTextDocument& doc)
             bf.setBackground(kPaleGreen);
             bf.setTopMargin(IsCode(block.previous()) ? 0 : MmToFormat(1));
             bf.setBottomMargin(IsCode(block.next()) ? 0 : MmToFormat(2.5));
+        } else if (IsFigure(block)) {
+            continue;
         } else if (IsQuote(block)) {
             bf.setBackground(kPaleGreen);
             bf.setLineHeight(115, QTextBlockFormat::ProportionalHeight);
@@ -179,12 +362,12 @@ std::unique_ptr<QTextDocument> LaidOut(const QTextDocument& doc, QPaintDevice* d
 }
 
 // Position of the first heading that ends a page with its text on the next, or
-// of the first note split over two pages; -1 for none.
+// of the first note or figure split over two pages; -1 for none.
 int FirstBadBreak(QTextDocument& doc, qreal pageHeight)
 {
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        if (IsQuote(block)) {
+        if (IsQuote(block) || IsFigure(block)) {
             const QRectF r = layout->blockBoundingRect(block);
             const int page = PageOf(r.top(), pageHeight);
             if (PageOf(r.bottom() - 1, pageHeight) > page && r.top() > page * pageHeight + 1)
@@ -245,13 +428,19 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    const QStringList args = QGuiApplication::arguments();
-    if (args.size() != 3) {
-        Complain(QStringLiteral("Aufruf: makemanual HANDBUCH.md AUSGABE.pdf"));
+    QStringList args = QGuiApplication::arguments().mid(1);
+    QString pictureFolder;
+    const qsizetype option = args.indexOf(QStringLiteral("--images"));
+    if (option >= 0 && option + 1 < args.size()) {
+        pictureFolder = args.at(option + 1);
+        args.remove(option, 2);
+    }
+    if (args.size() != 2 || args.first().startsWith(QLatin1String("--")) || args.last().startsWith(QLatin1String("--"))) {
+        Complain(QStringLiteral("Aufruf: makemanual [--images BILDORDNER] HANDBUCH.md AUSGABE.pdf"));
         return 2;
     }
-    const QString inputPath = args.at(1);
-    const QString outputPath = args.at(2);
+    const QString inputPath = args.at(0);
+    const QString outputPath = args.at(1);
 
     QString markdown;
     QString error;
@@ -259,6 +448,27 @@ int main(int argc, char** argv)
         Complain(error);
         return 1;
     }
+    const QDir pictureDir(pictureFolder.isEmpty() ? QFileInfo(inputPath).absolutePath() : pictureFolder);
+    if (!pictureFolder.isEmpty() && !QFileInfo(pictureFolder).isDir()) {
+        Complain(QStringLiteral("Den Bildordner „%1“ gibt es nicht.").arg(pictureFolder));
+        return 1;
+    }
+
+    // Everything that can fail on the input is done before the output is opened.
+    QTextDocument doc;
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(kBodyPointSize);
+    doc.setDefaultFont(font);
+    doc.setDocumentMargin(0);
+    doc.setBaseUrl(QUrl::fromLocalFile(pictureDir.absolutePath() + QLatin1Char('/')));
+    QList<SFigure> figures;
+    doc.setMarkdown(ExtractFigures(markdown, figures), QTextDocument::MarkdownDialectGitHub);
+    if (!BuildFigures(doc, figures, pictureDir, error) || !SizeInlinePictures(doc, pictureDir, error)) {
+        Complain(error);
+        return 1;
+    }
+    StyleBlocks(doc);
+    StyleTables(doc.rootFrame());
 
     // Written to a temporary file and renamed at the end: a failed run leaves an
     // existing PDF as it was.
@@ -280,15 +490,6 @@ int main(int argc, char** argv)
     const qreal footerHeight = MmToDots(kFooterMm);
     const qreal bodyHeight = paintRect.height() - footerHeight;
 
-    QTextDocument doc;
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(kBodyPointSize);
-    doc.setDefaultFont(font);
-    doc.setDocumentMargin(0);
-    doc.setBaseUrl(QUrl::fromLocalFile(QFileInfo(inputPath).absolutePath() + QLatin1Char('/')));
-    doc.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
-    StyleBlocks(doc);
-    StyleTables(doc.rootFrame());
     const QSizeF pageSize(bodyWidth, bodyHeight);
     KeepTogether(doc, &writer, pageSize);
     const std::unique_ptr<QTextDocument> laidOut = LaidOut(doc, &writer, pageSize);
