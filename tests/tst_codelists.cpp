@@ -307,6 +307,35 @@ private Q_SLOTS:
         QCOMPARE(dialog.CountryCode(), QStringLiteral("FR"));
     }
 
+    void typingSearchesTheListTheFieldTakes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("code");
+        // A nationality box takes a code: "DE" must not find "Demokratische Republik Kongo".
+        QTest::newRow("codes") << 0 << QStringLiteral("DE") << QStringLiteral("Deutschland") << QStringLiteral("DE");
+        QTest::newRow("names") << 1 << QStringLiteral("Estl") << QStringLiteral("Estland") << QStringLiteral("EE");
+    }
+
+    void typingSearchesTheListTheFieldTakes()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, typed);
+        QFETCH(QString, name);
+        QFETCH(QString, code);
+        Common_DlgLaenderCode dialog(mode, QString(), QStringLiteral("AT"));
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(dialog.focusWidget());
+        QTest::keyClicks(dialog.focusWidget(), typed);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.CountryName(), name);
+        QCOMPARE(dialog.CountryCode(), code);
+    }
+
     void doubleClickTakesOver_data()
     {
         QTest::addColumn<bool>("inCodeList");

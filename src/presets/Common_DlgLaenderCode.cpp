@@ -105,8 +105,10 @@ Common_DlgLaenderCode::Common_DlgLaenderCode(int mode, const QString& name, cons
     connect(buttons, &QDialogButtonBox::accepted, this, &Common_DlgLaenderCode::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &Common_DlgLaenderCode::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { Help::Open(this); });
-    // The name is what the user looks for first.
-    m_nameList->setFocus();
+    // Typing searches the list that has the focus: the codes where the field
+    // takes a code (mode 0 or another value without a caption of its own),
+    // otherwise the names.
+    (mode >= 1 && mode <= 4 ? m_nameList : m_codeList)->setFocus();
 }
 
 void Common_DlgLaenderCode::ShowSelection(QListWidget* chosenIn)
