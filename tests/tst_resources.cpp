@@ -93,6 +93,8 @@ private Q_SLOTS:
         QSize expected(64, 64);
         if (path.startsWith(QLatin1String(":/toolbar/")))
             expected = QSize(ResourceNames::kToolbarIconSize, ResourceNames::kToolbarIconSize);
+        else if (path.startsWith(QLatin1String(":/arrows/")))
+            expected = QSize(ResourceNames::kArrowSize, ResourceNames::kArrowSize);
         else if (path.startsWith(QLatin1String(":/cursors/")))
             expected = QSize(ResourceNames::kCursorSize, ResourceNames::kCursorSize);
         else if (path == ResourceNames::kSplash)

@@ -78,12 +78,26 @@ inline QString ToolbarIcon(int commandId)
     return QString();
 }
 
+// Arrow buttons of the margins dialog, 32 x 32, in three looks.
+inline constexpr int kArrowSize = 32;
+inline const QString kArrowNames[] = {QStringLiteral("left"), QStringLiteral("right"), QStringLiteral("up"),
+                                      QStringLiteral("down")};
+inline const QString kArrowLooks[] = {QStringLiteral("normal"), QStringLiteral("pressed"), QStringLiteral("focused")};
+// ":/arrows/<direction>-<look>.svg"
+inline QString ArrowPicture(const QString& direction, const QString& look)
+{
+    return QStringLiteral(":/arrows/%1-%2.svg").arg(direction, look);
+}
+
 // Every path above, for checks that all of them load.
 inline QStringList AllPaths()
 {
     QStringList paths = {kAppIcon, kDocumentIcon, kSplash, kFormCursor, kFieldCursor};
     for (int id : kToolbarIconIds)
         paths << ToolbarIcon(id);
+    for (const QString& direction : kArrowNames)
+        for (const QString& look : kArrowLooks)
+            paths << ArrowPicture(direction, look);
     return paths;
 }
 
