@@ -75,6 +75,7 @@ Common_DlgMargin02_Page::Common_DlgMargin02_Page(const QString& title, QWidget* 
         QStringLiteral("Durch Verschieben der gedruckten Markierung (oben links) können Sie den Text auf dem Formular positionieren."),
         this);
     intro->setWordWrap(true);
+    intro->setMinimumWidth(intro->fontMetrics().averageCharWidth() * 60); // two lines, not four
 
     // Room for the longest description, "20.0 mm nach rechts" and a little more.
     const int descriptionWidth = m_horizontalText->fontMetrics().horizontalAdvance(QStringLiteral("-20.0 mm nach rechts__"));
