@@ -44,7 +44,6 @@ CAboutDlg::CAboutDlg(const QString& versionString, QWidget* parent)
     buttons->button(QDialogButtonBox::Ok)->setToolTip(Tip(QStringLiteral("Schaltfläche \"OK\""), QStringLiteral("Dialog beenden")));
     m_systemInfo->setToolTip(Tip(QStringLiteral("Schaltfläche \"Systeminfo\""),
                                  QStringLiteral("Aufruf eines Dialogfeldes mit Programm- und Systeminformationen.")));
-    // The program and system information dialog is not part of this program yet.
     m_systemInfo->setEnabled(false);
     buttons->addButton(m_systemInfo, QDialogButtonBox::ActionRole);
 
@@ -59,4 +58,16 @@ CAboutDlg::CAboutDlg(const QString& versionString, QWidget* parent)
         m_webRequested = true;
         accept();
     });
+    connect(m_systemInfo, &QPushButton::clicked, this, [this] {
+        if (!m_systemInfoFunction)
+            return;
+        m_systemInfoFunction(this);
+        accept();
+    });
+}
+
+void CAboutDlg::SetSystemInfoFunction(std::function<void(QWidget* parent)> f)
+{
+    m_systemInfoFunction = std::move(f);
+    m_systemInfo->setEnabled(bool(m_systemInfoFunction));
 }

@@ -60,6 +60,10 @@ public:
     void EditFormPresets();
     // The goods master data, for maintenance.
     void EditMasterData();
+    // "Programmeinstellungen" (database paths, paper format check).
+    void EditProgramOptions();
+    // "Interne Programminformationen", modal over parent (null: the main window).
+    void ShowInternalInfo(QWidget* parent = nullptr);
     // The three reset commands: ask, delete, set the flag, close.
     void ResetSettings(int commandId);
     bool RegistryCleared() const { return m_registryCleared; }
