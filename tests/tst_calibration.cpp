@@ -315,7 +315,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("vertical");
         QTest::addColumn<QString>("horizontal");
-        QTest::addColumn<int>("storedV"); // 0: nothing stored, the dialog stays open
+        QTest::addColumn<int>("storedV"); // 0: refused, the dialog stays open until put right
         QTest::addColumn<int>("storedH");
         QTest::addColumn<QString>("message");
         const QString range = QStringLiteral("Bitte geben Sie eine Zahl zwischen 97 und 103 ein.");
@@ -342,16 +342,22 @@ private Q_SLOTS:
             Retype(d.HorizontalEdit(), horizontal);
             Click(d.OkButton());
             stayedOpen = d.isVisible();
-            if (stayedOpen)
-                Click(d.CancelButton());
+            if (stayedOpen) {
+                QVERIFY(!Profile().Contains(S, kFactorV));
+                QVERIFY(!Profile().Contains(S, kFactorH));
+                // Put right, the same dialog takes both values.
+                Retype(d.VerticalEdit(), QStringLiteral("101"));
+                Retype(d.HorizontalEdit(), QStringLiteral("98.5"));
+                Click(d.OkButton());
+            }
         });
         const int result = Common_CDlgPrintSizeCorr::RunCorrection(Profile(), 0, nullptr);
+        QCOMPARE(result, int(QDialog::Accepted));
         if (storedV == 0) {
-            QCOMPARE(result, int(QDialog::Rejected));
             QVERIFY(stayedOpen);
             QCOMPARE(m_messages->texts, QStringList{message});
-            QVERIFY(!Profile().Contains(S, kFactorV));
-            QVERIFY(!Profile().Contains(S, kFactorH));
+            QCOMPARE(Stored(S, kFactorV), 1010);
+            QCOMPARE(Stored(S, kFactorH), 985);
         } else {
             QCOMPARE(result, int(QDialog::Accepted));
             QVERIFY(m_messages->texts.isEmpty());
@@ -421,8 +427,10 @@ private Q_SLOTS:
                 QTest::keyClick(d.PercentageBox(), Qt::Key(key));
             Click(d.OkButton());
             stayedOpen = d.isVisible();
-            if (stayedOpen)
+            if (stayedOpen) {
+                QVERIFY(!Profile().Contains(D, kFontFactor));
                 Click(d.CancelButton());
+            }
         });
         const int result = CDlgPrinterFontSize::RunFontSize(Profile(), nullptr);
         if (stored == 0) {
