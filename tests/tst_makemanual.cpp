@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -237,6 +238,49 @@ private Q_SLOTS:
             QVERIFY2(r.err.contains(errorPart), qPrintable(r.err));
             QVERIFY2(QDir(outDir).isEmpty(), qPrintable(QDir(outDir).entryList(QDir::Files).join(QLatin1Char(' '))));
         }
+    }
+
+    void contentsListHeadingsWithTheirPages()
+    {
+        // The PDF's text is glyph numbers; poppler's pdftotext reads it back.
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QByteArray md = "# Handbuch\n\n## Inhalt\n\n[TOC]\n\n## Erstes Kapitel\n\n";
+        for (int i = 0; i < 30; ++i)
+            md += QByteArray("Ein Absatz, der so lang ist, dass er mehrere Zeilen füllt. ").repeated(8) + "\n\n";
+        md += "## Zweites Kapitel\n\n### Ein Unterabschnitt\n\nText.\n\n```\n[TOC]\n```\n";
+        Write(Path(QStringLiteral("inhalt.md")), md);
+        const QString out = Path(QStringLiteral("inhalt.pdf"));
+        const SRun r = Run({Path(QStringLiteral("inhalt.md")), out});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+
+        QProcess p;
+        p.start(pdftotext, {QStringLiteral("-layout"), out, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(60000));
+        const QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
+        QVERIFY(pages.size() >= 3);
+
+        // The page a heading is on, apart from the contents on page 1.
+        auto pageOf = [&](const QString& heading) {
+            for (qsizetype i = 1; i < pages.size(); ++i) {
+                if (pages.at(i).contains(heading))
+                    return int(i) + 1;
+            }
+            return 0;
+        };
+        auto listed = [&](const QString& heading) {
+            const QRegularExpressionMatch m =
+                QRegularExpression(QRegularExpression::escape(heading) + QStringLiteral("\\s+(\\d+)")).match(pages.first());
+            return m.hasMatch() ? m.captured(1).toInt() : -1;
+        };
+        QCOMPARE(listed(QStringLiteral("Erstes Kapitel")), 1);
+        QVERIFY(pageOf(QStringLiteral("Zweites Kapitel")) > 2);
+        QCOMPARE(listed(QStringLiteral("Zweites Kapitel")), pageOf(QStringLiteral("Zweites Kapitel")));
+        QCOMPARE(listed(QStringLiteral("Ein Unterabschnitt")), pageOf(QStringLiteral("Ein Unterabschnitt")));
+        // Headings before the contents are not listed; [TOC] in code stays text.
+        QCOMPARE(listed(QStringLiteral("Inhalt")), -1);
+        QVERIFY(pages.last().contains(QStringLiteral("[TOC]")) || pages.at(pages.size() - 2).contains(QStringLiteral("[TOC]")));
     }
 
     void failedPictureKeepsExistingPdf()

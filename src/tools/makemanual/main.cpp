@@ -5,7 +5,9 @@
 // A line that holds only a picture, ![Bildunterschrift](bild.png), becomes a
 // numbered figure with its caption, at most as wide as the text. Relative picture
 // paths are looked up in DIR, else beside the Markdown: the pictures are made by
-// the build and live in the build tree, not in the sources.
+// the build and live in the build tree, not in the sources. A line that holds
+// only [TOC] becomes the list of the headings after it (levels 2 and 3) with
+// their page numbers.
 //
 // Exit status: 0 written; 1 the input or a picture cannot be read or the PDF not
 // written; 2 a wrong command line.
@@ -134,6 +136,8 @@ QString FigureToken(qsizetype index)
     return QStringLiteral("MAKEMANUALFIGUR%1ENDE").arg(index);
 }
 
+const QString kContentsToken = QStringLiteral("MAKEMANUALINHALTENDE");
+
 // Takes every line that holds a picture alone out of the Markdown and leaves a
 // paragraph with a token in its place, so that the figure is built here with
 // its caption rather than by the Markdown reader, which drops the caption.
@@ -151,6 +155,10 @@ QString ExtractFigures(const QString& markdown, QList<SFigure>& figures)
         }
         if (inFence)
             continue;
+        if (line.trimmed() == QLatin1String("[TOC]")) {
+            line = QStringLiteral("\n%1\n").arg(kContentsToken);
+            continue;
+        }
         const QRegularExpressionMatch m = figureLine.match(line);
         if (!m.hasMatch())
             continue;
@@ -193,6 +201,21 @@ QSizeF PictureSizeMm(const QImage& image, qreal maxHeightMm)
     QSizeF mm(image.width() * 1000.0 / dpmX, image.height() * 1000.0 / dpmY);
     const qreal scale = std::min({qreal(1), kTextWidthMm / mm.width(), maxHeightMm / mm.height()});
     return mm * scale;
+}
+
+// A thin grey frame, so that a picture with a white ground stands apart from the page.
+QImage Framed(const QImage& image)
+{
+    QImage framed = image.convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&framed);
+    const int width = qMax(1, image.width() / 800);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kGrey);
+    painter.drawRect(0, 0, framed.width(), width);
+    painter.drawRect(0, framed.height() - width, framed.width(), width);
+    painter.drawRect(0, 0, width, framed.height());
+    painter.drawRect(framed.width() - width, 0, width, framed.height());
+    return framed;
 }
 
 QTextImageFormat PictureFormat(QTextDocument& doc, const QString& path, const QImage& image, qreal maxHeightMm)
@@ -238,7 +261,7 @@ bool BuildFigures(QTextDocument& doc, const QList<SFigure>& figures, const QDir&
         bf.setBottomMargin(MmToFormat(4));
         bf.setProperty(kFigureProperty, true);
         cursor.setBlockFormat(bf);
-        cursor.insertImage(PictureFormat(doc, path, image, kTextHeightMm - kCaptionRoomMm));
+        cursor.insertImage(PictureFormat(doc, path, Framed(image), kTextHeightMm - kCaptionRoomMm));
         QTextCharFormat captionFormat;
         captionFormat.setFontItalic(true);
         captionFormat.setFontPointSize(kBodyPointSize - 1);
@@ -317,6 +340,21 @@ void StyleBlocks(QTextDocument& doc)
             bf.setBottomMargin(qMax(bf.bottomMargin(), MmToFormat(1.8)));
         }
         cursor.setBlockFormat(bf);
+        // Code inside running text comes in the system's fixed font and size, which
+        // is larger than the text around it and spreads the lines apart.
+        if (!IsCode(block)) {
+            for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (!fragment.isValid() || !fragment.charFormat().fontFixedPitch())
+                    continue;
+                QTextCursor code(&doc);
+                code.setPosition(fragment.position());
+                code.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+                QTextCharFormat cf;
+                cf.setFontPointSize(kBodyPointSize - 1);
+                code.mergeCharFormat(cf);
+            }
+        }
     }
 }
 
@@ -410,6 +448,88 @@ void KeepTogether(QTextDocument& doc, QPaintDevice* device, const QSizeF& pageSi
     }
 }
 
+// Block numbers of the contents' lines and of the headings they list; block
+// numbers stay valid while page numbers are filled in, positions do not.
+struct SContents
+{
+    QList<int> entryBlocks;
+    QList<int> headingBlocks;
+};
+
+// Puts one line per heading after the token in place of the token: the
+// heading's text, a tab, and a page number filled in later.
+SContents InsertContents(QTextDocument& doc)
+{
+    SContents contents;
+    QTextBlock token;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        if (!token.isValid() && block.text().trimmed() == kContentsToken)
+            token = block;
+        else if (token.isValid() && (block.blockFormat().headingLevel() == 2 || block.blockFormat().headingLevel() == 3))
+            contents.headingBlocks.append(block.blockNumber());
+    }
+    if (!token.isValid())
+        return contents;
+
+    QTextCursor cursor(token);
+    cursor.setPosition(token.position() + token.length() - 1, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    QList<QPair<QString, int>> lines;
+    for (int number : contents.headingBlocks) {
+        const QTextBlock heading = doc.findBlockByNumber(number);
+        lines.append({heading.text().trimmed(), heading.blockFormat().headingLevel()});
+    }
+    QTextCharFormat plain;
+    plain.setFontPointSize(kBodyPointSize);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            cursor.insertBlock();
+        const bool main = lines.at(i).second == 2;
+        QTextBlockFormat bf;
+        bf.setTopMargin(MmToFormat(main && i > 0 ? 1.2 : 0));
+        bf.setBottomMargin(0);
+        // Sub-entries are indented by a tab stop rather than a block margin: tab
+        // stops and margins are scaled differently onto the PDF, and the page
+        // numbers must line up. A stop right at the line's end would wrap the number.
+        QList<QTextOption::Tab> tabs;
+        if (!main)
+            tabs.append(QTextOption::Tab(MmToFormat(6), QTextOption::LeftTab));
+        tabs.append(QTextOption::Tab(MmToFormat(kTextWidthMm - 0.5), QTextOption::RightTab));
+        bf.setTabPositions(tabs);
+        cursor.setBlockFormat(bf);
+        QTextCharFormat cf = plain;
+        cf.setFontWeight(main ? QFont::Bold : QFont::Normal);
+        cursor.insertText((main ? QString() : QStringLiteral("\t")) + lines.at(i).first + QLatin1Char('\t') + QLatin1Char('0'), cf);
+        contents.entryBlocks.append(cursor.block().blockNumber());
+    }
+    // The entries took blocks of their own: the headings moved down by as many.
+    const int added = int(lines.size()) - 1;
+    for (int& number : contents.headingBlocks)
+        number += added;
+    return contents;
+}
+
+// Writes the page of each heading into its line; true when a number changed.
+bool FillPageNumbers(QTextDocument& doc, const SContents& contents, QPaintDevice* device, const QSizeF& pageSize)
+{
+    const std::unique_ptr<QTextDocument> probe = LaidOut(doc, device, pageSize);
+    bool changed = false;
+    for (qsizetype i = 0; i < contents.entryBlocks.size(); ++i) {
+        const QTextBlock heading = probe->findBlockByNumber(contents.headingBlocks.at(i));
+        const int page = PageOf(probe->documentLayout()->blockBoundingRect(heading).top(), pageSize.height()) + 1;
+        const QTextBlock entry = doc.findBlockByNumber(contents.entryBlocks.at(i));
+        const qsizetype tab = entry.text().lastIndexOf(QLatin1Char('\t'));
+        if (entry.text().mid(tab + 1) == QString::number(page))
+            continue;
+        QTextCursor cursor(&doc);
+        cursor.setPosition(entry.position() + int(tab) + 1);
+        cursor.setPosition(entry.position() + entry.length() - 1, QTextCursor::KeepAnchor);
+        cursor.insertText(QString::number(page));
+        changed = true;
+    }
+    return changed;
+}
+
 QString FirstHeading(const QTextDocument& doc)
 {
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
@@ -491,7 +611,12 @@ int main(int argc, char** argv)
     const qreal bodyHeight = paintRect.height() - footerHeight;
 
     const QSizeF pageSize(bodyWidth, bodyHeight);
+    const SContents contents = InsertContents(doc);
     KeepTogether(doc, &writer, pageSize);
+    // Page numbers of one or two digits take the same line, so this settles at once;
+    // the bound only guards against a layout that keeps moving.
+    for (int round = 0; round < 4 && FillPageNumbers(doc, contents, &writer, pageSize); ++round)
+        KeepTogether(doc, &writer, pageSize);
     const std::unique_ptr<QTextDocument> laidOut = LaidOut(doc, &writer, pageSize);
 
     QString title = FirstHeading(doc);
