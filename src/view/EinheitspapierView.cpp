@@ -480,7 +480,16 @@ void CEinheitspapierView::SetDialogFunction(DialogFunction f)
 
 int CEinheitspapierView::RunDialog(QDialog& dialog)
 {
-    return DialogHook() ? DialogHook()(dialog) : dialog.exec();
+    if (DialogHook())
+        return DialogHook()(dialog);
+    const int result = dialog.exec();
+    // Typing goes on in the form: the window that opened the dialog takes
+    // the keyboard back even where no window manager hands it over.
+    if (isVisible()) {
+        window()->activateWindow();
+        FocusEditor();
+    }
+    return result;
 }
 
 void CEinheitspapierView::ShowMessage(const QString& text)
