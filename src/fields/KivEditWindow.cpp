@@ -320,7 +320,7 @@ SLogRect CKivEditWindow::ScaleForPrint(const SLogRect& rect, int factorV, int fa
 
 int CKivEditWindow::PrintField(CLometricPainter& dc, const SLogRect& rect, quint16 index, quint16 page, bool singleLine)
 {
-    if (!m_fontsReady)
+    if (!m_printFontsReady)
         return 0;
     const QString& s = SettingsSection::kSettings;
     SLogRect r = ScaleForPrint(rect, m_profile.ReadInt(s, QStringLiteral("PrnFactorV"), 1000),

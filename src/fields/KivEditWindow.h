@@ -152,7 +152,11 @@ public:
     const CFieldFonts& Fonts() const { return m_fonts; }
     bool FontsReady() const { return m_fontsReady; }
     void CreateScreenFonts(int zoom, qreal screenDpi) { m_fonts.CreateScreenFonts(m_profile, zoom, screenDpi); }
-    void CreatePrintFonts(int percentage) { m_fonts.CreatePrintFonts(m_profile, percentage); }
+    void CreatePrintFonts(int percentage)
+    {
+        m_fonts.CreatePrintFonts(m_profile, percentage);
+        m_printFontsReady = true;
+    }
     void DefineFont(int id, const SLogFont& font) { m_fonts.DefineFont(id, font); }
     // Draws a field's text into rect (0.1 mm, adjusted for the alignment);
     // false while the fonts are not built or the field does not exist.
@@ -240,4 +244,5 @@ private:
     CSettingsStore m_profile = CSettingsStore::Profile();
     CFieldFonts m_fonts;
     bool m_fontsReady = false;
+    bool m_printFontsReady = false; // printing needs no editor, only these
 };

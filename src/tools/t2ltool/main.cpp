@@ -9,12 +9,17 @@
 #include "MasterDataCommands.h"
 #include "fields/FieldDefinitions.h"
 #include "platform/LometricPainter.h"
+#include "print/FormPrinter.h"
+#include "print/PrintJob.h"
 #include "view/FormLayout.h"
 #include "view/FormPainter.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 #include <cstdio>
 
@@ -33,6 +38,7 @@ int Usage()
 {
     PrintError(QStringLiteral("Aufruf: t2ltool new DATEI.t2l | dump DATEI.t2l | build DATEI.t2l < JSON\n"
                               "       t2ltool render DATEI.t2l --page N --zoom Z --dpi D BILD.png\n"
+                              "       t2ltool print DATEI.t2l --page N [--copies K] [--printer NAME | --pdf AUSGABE.pdf]\n"
                               "       t2ltool dbf-dump DATEI.dbf | addresses import|export DATEI.csv [--table TABELLE.dbf]"));
     return 2;
 }
@@ -196,18 +202,88 @@ int Render(const QStringList& args)
     return 0;
 }
 
+// The print pipeline without a window: one page, K copies, to a printer
+// queue or to a PDF of the bare sheet.
+int Print(const QStringList& args)
+{
+    // print FILE --page N [--copies K] [--printer NAME | --pdf OUT]
+    if (args.size() < 5 || args.size() % 2 == 0)
+        return Usage();
+    const QString& path = args.at(2);
+    int page = 0, copies = 1;
+    QString printerName, pdf;
+    bool havePage = false;
+    for (qsizetype i = 3; i + 1 < args.size(); i += 2) {
+        const QString& option = args.at(i);
+        if (option == QLatin1String("--page")) {
+            if (!ParseOption(args.mid(i, 2), option, 1, 255, page))
+                return Usage();
+            havePage = true;
+        } else if (option == QLatin1String("--copies")) {
+            if (!ParseOption(args.mid(i, 2), option, 1, 9, copies))
+                return Usage();
+        } else if (option == QLatin1String("--printer")) {
+            printerName = args.at(i + 1);
+        } else if (option == QLatin1String("--pdf")) {
+            pdf = args.at(i + 1);
+        } else {
+            return Usage();
+        }
+    }
+    if (!havePage || (!printerName.isEmpty() && !pdf.isEmpty()))
+        return Usage();
+
+    CEinheitspapierDoc doc;
+    if (!Load(doc, path))
+        return 1;
+    CKivEditWindow& engine = doc.Engine();
+    if (page > engine.GetPageCount()) {
+        PrintError(QStringLiteral("Das Dokument hat nur %1 Seite(n).").arg(engine.GetPageCount()));
+        return 1;
+    }
+    const CSettingsStore& profile = doc.Profile();
+    CRegeditManagment library;
+    library.InitFromNames(AppConstants::kVersionText);
+    CFieldDefinitions definitions;
+    FieldDefinitionStore::Read(definitions, profile, library);
+    CFormPrinter printer(engine, definitions, profile, int(doc.FormVariant()), doc.CrossMark());
+    const QList<int> sheets = PrintJob::Copies(page, copies);
+
+    if (!pdf.isEmpty()) {
+        QString error;
+        if (!PrintJob::WritePdf(pdf, printer, sheets, &error)) {
+            PrintError(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2").arg(pdf, error));
+            return 1;
+        }
+        return 0;
+    }
+    const QPrinterInfo info = printerName.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(printerName);
+    if (info.isNull()) {
+        PrintError(printerName.isEmpty() ? QStringLiteral("Es ist kein Drucker eingerichtet.")
+                                         : QStringLiteral("Der Drucker %1 wurde nicht gefunden.").arg(printerName));
+        return 1;
+    }
+    QPrinter device(info, QPrinter::HighResolution);
+    device.setDocName(QFileInfo(path).fileName());
+    if (!PrintJob::PrintSheets(device, printer, sheets)) {
+        PrintError(QStringLiteral("Der Druck auf %1 ist fehlgeschlagen.").arg(info.printerName()));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const bool render = argc > 1 && qstrcmp(argv[1], "render") == 0;
+    const bool render = argc > 1 && (qstrcmp(argv[1], "render") == 0 || qstrcmp(argv[1], "print") == 0);
     // Drawing needs fonts, and fonts need a GUI application, but never a display.
     if (render && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(render ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
     const QStringList args = QCoreApplication::arguments();
     if (render)
-        return Render(args);
+        return args.at(1) == QLatin1String("print") ? Print(args) : Render(args);
     if (args.size() > 1 && args.at(1) == QLatin1String("goods"))
         return RunGoodsCommand(args);
     if (args.size() > 1 && args.at(1) == QLatin1String("dbf-dump"))
