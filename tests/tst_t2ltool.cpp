@@ -201,6 +201,46 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(Path("bad.png")));
     }
 
+    void printWritesThePdf()
+    {
+        WriteFile(Path("p.t2l"), NewDocumentBytes());
+        const SRun r = Run({QStringLiteral("print"), Path("p.t2l"), QStringLiteral("--page"), QStringLiteral("1"),
+                            QStringLiteral("--copies"), QStringLiteral("3"), QStringLiteral("--pdf"), Path("p.pdf")});
+        QCOMPARE(r.exitCode, 0);
+        QFile pdf(Path("p.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), qsizetype(3));
+    }
+
+    void printRefusesBadArguments_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("page beyond the document") << QStringList{"--page", "3"} << 1;
+        QTest::newRow("no page") << QStringList{"--copies", "2"} << 2;
+        QTest::newRow("copies 0") << QStringList{"--page", "1", "--copies", "0"} << 2;
+        QTest::newRow("copies 10") << QStringList{"--page", "1", "--copies", "10"} << 2;
+        QTest::newRow("printer and pdf") << QStringList{"--page", "1", "--printer", "X"} << 2;
+        QTest::newRow("unknown option") << QStringList{"--page", "1", "--zoom", "10"} << 2;
+        QTest::newRow("unknown printer") << QStringList{"--page", "1", "--printer", "Kein-Drucker-Hier"} << 1;
+    }
+
+    void printRefusesBadArguments()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        WriteFile(Path("p2.t2l"), NewDocumentBytes());
+        QStringList all = QStringList{QStringLiteral("print"), Path("p2.t2l")} + args;
+        if (!args.contains(QStringLiteral("--printer")) || QTest::currentDataTag() == QByteArray("printer and pdf"))
+            all << QStringLiteral("--pdf") << Path("bad.pdf");
+        const SRun r = Run(all);
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY(!r.err.isEmpty());
+        QVERIFY(!QFile::exists(Path("bad.pdf")));
+    }
+
     void usage()
     {
         QCOMPARE(Run({}).exitCode, 2);
