@@ -8,7 +8,7 @@ pkgs=(build-essential cmake make pkg-config qt6-base-dev qt6-svg-dev qt6-transla
 for target in "$@"; do
   case "$target" in
     run)   pkgs+=(libqt6svg6) ;;
-    test)  pkgs+=(xvfb shapelib python3-dbfread poppler-utils) ;;
+    test)  pkgs+=(xvfb shapelib python3-dbfread poppler-utils cups printer-driver-cups-pdf) ;;
     bench) pkgs+=(libbenchmark-dev) ;;
     fuzz)  pkgs+=(clang libclang-rt-dev) ;;
     *) echo "bootstrap: unknown target '$target'" >&2; exit 2 ;;
