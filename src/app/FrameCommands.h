@@ -37,6 +37,8 @@ enum : int {
     kPrintSizeCorrection = 32829,
     kMasterData = 32840,
     kProgramOptions = 32842,
+    kPrintPreview = 32901,
+    kCalibrationSheet = 32902,
 };
 } // namespace Cmd
 

@@ -4,6 +4,7 @@
 #include "AppConstants.h"
 #include "ChildFrame.h"
 #include "CommandTable.h"
+#include "DlgProgramOptions.h"
 #include "FieldDefinitionStore.h"
 #include "FrameCommands.h"
 #include "MainFrame.h"
@@ -14,6 +15,14 @@
 #include "platform/Help.h"
 #include "platform/Prompts.h"
 #include "presets/DlgDefaultTexte_EH.h"
+#include "platform/LometricPainter.h"
+#include "print/CalibrationSheet.h"
+#include "print/PrinterChoice.h"
+#include "service/DlgInternalInfo.h"
+#include "service/SupportInfo.h"
+#include "print/Common_CDlgPrintSizeCorr.h"
+#include "print/Common_DlgMargin02.h"
+#include "print/DlgPrinterFontSize.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -21,6 +30,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QPageSetupDialog>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QUrl>
@@ -52,6 +62,7 @@ bool CVelmoraImportApp::InitInstance(const QStringList& arguments, bool showSpla
     if (!m_programDirectory.endsWith(QDir::separator()))
         m_programDirectory += QDir::separator();
     LoadRecentFiles();
+    SupportInfo::FirstStartDate(m_profile, QDate::currentDate()); // recorded at the first start
 
     const auto version = m_library.InitFromApp(AppConstants::kVersionText, AppConstants::kBuildDate,
                                                QCoreApplication::applicationFilePath());
@@ -208,18 +219,22 @@ void CVelmoraImportApp::ExecuteCommand(int id)
     case Cmd::kAbout: ShowAbout(); break;
     case Cmd::kFormPresets: EditFormPresets(); break;
     case Cmd::kMasterData: EditMasterData(); break;
+    case Cmd::kProgramOptions: EditProgramOptions(); break;
+    case Cmd::kInternalInfo: ShowInternalInfo(); break;
+    case Cmd::kMargins: Common_DlgMargin02::RunMargins(m_profile, m_mainFrame); break;
+    case Cmd::kPrintSizeCorrection: Common_CDlgPrintSizeCorr::RunCorrection(m_profile, m_languageIndex, m_mainFrame); break;
+    case Cmd::kPrinterFontSizes: CDlgPrinterFontSize::RunFontSize(m_profile, m_mainFrame); break;
     case Cmd::kResetFonts:
     case Cmd::kResetMenus:
     case Cmd::kResetAll: ResetSettings(id); break;
-    case Cmd::kPrintSetup: {
-        QPrinter printer;
-        if (!m_printerName.isEmpty())
-            printer.setPrinterName(m_printerName);
-        QPageSetupDialog dialog(&printer, m_mainFrame);
-        if (dialog.exec() == QDialog::Accepted)
-            m_printerName = printer.printerName();
+    case Cmd::kPrintSetup:
+        // A printer chosen here replaces the remembered one.
+        if (PrinterChoice::RunSetup(m_mainFrame, [](QDialog& d) { return d.exec(); })) {
+            m_profile.WriteString(SettingsSection::kDefaults, QStringLiteral("Printer"), QStringLiteral("@"));
+            m_profile.WriteInt(SettingsSection::kDefaults, QStringLiteral("ReUsePrn"), 0);
+        }
         break;
-    }
+    case Cmd::kCalibrationSheet: PrintCalibrationSheet(); break;
     default: break;
     }
 }
@@ -230,8 +245,13 @@ SCommandState CVelmoraImportApp::UpdateCommand(int id) const
     switch (id) {
     case Cmd::kNew: case Cmd::kOpen: case Cmd::kHelp: case Cmd::kHelpIndex: case Cmd::kHomepage: case Cmd::kAbout:
     case Cmd::kResetFonts: case Cmd::kResetMenus: case Cmd::kResetAll: case Cmd::kPrintSetup:
-    case Cmd::kMasterData:
+    case Cmd::kMasterData: case Cmd::kCalibrationSheet:
+    case Cmd::kPrintSizeCorrection: case Cmd::kPrinterFontSizes:
+    case Cmd::kProgramOptions: case Cmd::kInternalInfo:
         s.enabled = true;
+        break;
+    case Cmd::kMargins:
+        s.enabled = m_mainFrame && !m_mainFrame->Children().isEmpty(); // margins are a form's print setting
         break;
     case Cmd::kFormPresets:
         s.enabled = m_mainFrame && !m_mainFrame->Children().isEmpty(); // works on the forms' field flags
@@ -268,6 +288,7 @@ void CVelmoraImportApp::OpenHomepage()
 void CVelmoraImportApp::ShowAbout()
 {
     CAboutDlg dialog(m_library.GetVersionString(), m_mainFrame);
+    dialog.SetSystemInfoFunction([this](QWidget* parent) { ShowInternalInfo(parent); });
     dialog.exec();
     if (dialog.WebPageRequested())
         OpenHomepage();
@@ -285,6 +306,23 @@ void CVelmoraImportApp::EditFormPresets()
 void CVelmoraImportApp::EditMasterData()
 {
     CDlgStammDatenEingabe dialog(m_profile, m_library.GetDataDirectory(), false, m_mainFrame);
+    dialog.exec();
+}
+
+void CVelmoraImportApp::EditProgramOptions()
+{
+    CDlgProgramOptions dialog(m_profile, m_library.GetDataDirectory(), m_mainFrame);
+    dialog.exec();
+}
+
+void CVelmoraImportApp::ShowInternalInfo(QWidget* parent)
+{
+    Common_DlgInternalInfo::SContext context;
+    context.versionString = m_library.GetVersionString();
+    context.buildDate = m_library.BuildDate();
+    context.programDirectory = QCoreApplication::applicationDirPath();
+    context.recentFiles = m_recentFiles;
+    Common_DlgInternalInfo dialog(m_profile, context, parent ? parent : m_mainFrame.data());
     dialog.exec();
 }
 
@@ -332,12 +370,37 @@ void CVelmoraImportApp::ResetSettings(int commandId)
 
 bool CVelmoraImportApp::SelectPrinterByName(const QString& name)
 {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    if (info.isNull()) {
+    return PrinterChoice::SelectByName(m_mainFrame, name);
+}
+
+QString CVelmoraImportApp::CurrentPrinterName() const
+{
+    return PrinterChoice::Current();
+}
+
+void CVelmoraImportApp::PrintCalibrationSheet()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!PrinterChoice::Configure(printer)) {
         Prompts::Show(m_mainFrame, QMessageBox::Warning,
-                      QStringLiteral("Der Drucker %1 konnte nicht gefunden werden.\nEs wird der Standarddrucker verwendet.").arg(name));
-        return false;
+                      QStringLiteral("Es ist kein Drucker eingerichtet.\nBitte richten Sie zuerst einen Drucker ein."));
+        return;
     }
-    m_printerName = info.printerName();
-    return true;
+    if (Prompts::Ask(m_mainFrame, QMessageBox::Question,
+                     QStringLiteral("Das Kalibrierblatt wird auf dem Drucker %1 gedruckt.\n"
+                                    "Bitte legen Sie ein weißes Blatt A4 ein (keinen Vordruck).\n\nJetzt drucken?")
+                         .arg(printer.printerName()),
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        != QMessageBox::Yes)
+        return;
+    printer.setDocName(QStringLiteral("Velmora-T2L Kalibrierblatt"));
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        Prompts::Show(m_mainFrame, QMessageBox::Warning,
+                      QStringLiteral("Der Druck auf %1 konnte nicht ausgeführt werden.").arg(printer.printerName()));
+        return;
+    }
+    CLometricPainter dc(painter, printer.logicalDpiX());
+    CalibrationSheet::Print(dc, m_profile, &m_fieldDefinitions);
+    painter.end();
 }

@@ -70,7 +70,9 @@ public:
 
     // The printer chosen by name; an unknown name keeps the current one.
     bool SelectPrinterByName(const QString& name);
-    const QString& CurrentPrinterName() const { return m_printerName; }
+    QString CurrentPrinterName() const;
+    // Lines, marks and rulers on plain paper, for setting up a printer.
+    void PrintCalibrationSheet();
 
     // Settings written back when the main window closes (unless cleared).
     void OnMainFrameClosing();
@@ -87,7 +89,6 @@ private:
     QPointer<CSplashWnd> m_splash;
     QStringList m_recentFiles;
     QString m_programDirectory;
-    QString m_printerName;
     int m_languageIndex = 0;
     int m_formVariant = 0;
     int m_untitledCount = 0;

@@ -80,17 +80,17 @@ void CFormPrinter::OnPrint(CLometricPainter& dc, int page)
     m_engine.CreatePrintFonts(FontFactor(m_profile));
     const QList<SPrintItem> items = PrintItems(page);
     if (page == 1)
-        PrintPositioningMark(dc);
+        PrintPositioningMark(dc, m_origin);
     for (const SPrintItem& item : items)
         m_engine.PrintField(dc, item.rect, quint16(item.index), quint16(item.page), false);
     if (page == 1)
         PrintCrossMark(dc);
 }
 
-void CFormPrinter::PrintPositioningMark(CLometricPainter& dc)
+void CFormPrinter::PrintPositioningMark(CLometricPainter& dc, QPoint origin)
 {
-    const int x0 = m_origin.x();
-    const int y0 = m_origin.y();
+    const int x0 = origin.x();
+    const int y0 = origin.y();
     dc.SetPen(Qt::black, 1);
     dc.MoveTo(x0 + 115, y0 - 100);
     dc.LineTo(x0 + 115, y0 - 80);

@@ -61,8 +61,11 @@ public:
     // The print font size in percent, held to what the size dialog allows.
     static int FontFactor(const CSettingsStore& profile);
 
+    // The corner near the top-left and the stroke near the bottom of page 1,
+    // at a print origin; never stretched by the correction.
+    static void PrintPositioningMark(CLometricPainter& dc, QPoint origin);
+
 private:
-    void PrintPositioningMark(CLometricPainter& dc);
     SPrintItem Item(int index, int kind, int page) const;
 
     CKivEditWindow& m_engine;

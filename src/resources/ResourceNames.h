@@ -13,6 +13,10 @@ namespace ResourceNames {
 inline const QString kAppIcon = QStringLiteral(":/icons/app.svg");
 inline const QString kDocumentIcon = QStringLiteral(":/icons/document.svg");
 
+// Paper orientation in the print dialog.
+inline const QString kPortraitIcon = QStringLiteral(":/icons/portrait.svg");
+inline const QString kLandscapeIcon = QStringLiteral(":/icons/landscape.svg");
+
 // Splash picture; draw it at its own size so the free places below fit.
 inline const QString kSplash = QStringLiteral(":/splash/splash.svg");
 inline constexpr int kSplashWidth = 500;
@@ -92,7 +96,7 @@ inline QString ArrowPicture(const QString& direction, const QString& look)
 // Every path above, for checks that all of them load.
 inline QStringList AllPaths()
 {
-    QStringList paths = {kAppIcon, kDocumentIcon, kSplash, kFormCursor, kFieldCursor};
+    QStringList paths = {kAppIcon, kDocumentIcon, kPortraitIcon, kLandscapeIcon, kSplash, kFormCursor, kFieldCursor};
     for (int id : kToolbarIconIds)
         paths << ToolbarIcon(id);
     for (const QString& direction : kArrowNames)

@@ -6,6 +6,7 @@
 #include "FormPainter.h"
 #include "PagesAndPositions.h"
 #include "app/CommandTable.h"
+#include "app/FrameCommands.h"
 #include "document/EinheitspapierDoc.h"
 #include "fields/FieldDefinitions.h"
 #include "fields/FieldTable.h"
@@ -341,6 +342,7 @@ bool CEinheitspapierView::HandlesCommand(int id) const
     case Cmd::kFirstPage: case Cmd::kPreviousPage: case Cmd::kNextPage: case Cmd::kLastPage:
     case Cmd::kAddPage: case Cmd::kRemoveLastPage: case Cmd::kFillPositions:
     case Cmd::kMovePosition: case Cmd::kDeletePosition: case Cmd::kInsertPresets:
+    case Cmd::kPrint: case Cmd::kPrintPreview:
         return true;
     default:
         return false;
@@ -397,6 +399,8 @@ void CEinheitspapierView::ExecuteCommand(int id)
     case Cmd::kMovePosition: MoveGoodsPosition(); break;
     case Cmd::kDeletePosition: DeleteGoodsPosition(); break;
     case Cmd::kInsertPresets: InsertPresets(); break;
+    case Cmd::kPrint: OnFilePrint(); break;
+    case Cmd::kPrintPreview: ShowPrintPreview(); break;
     default: break;
     }
 }

@@ -26,6 +26,9 @@ struct SCommandState
 
 // The form view: the picture of the current page with the field texts, the
 // editor over the active field, zoom and scrolling, and the field commands.
+class CFormPrinter;
+class QPrinter;
+
 class CEinheitspapierView : public CKivScrollViewBase, public CFormNavigator::IHost, public IFieldEditorHost
 {
     Q_OBJECT
@@ -80,6 +83,21 @@ public:
     using DialogFunction = std::function<int(QDialog& dialog)>;
     static void SetDialogFunction(DialogFunction f);
 
+    // Printing: where the printer comes from and how the sheets reach it.
+    // Tests replace both; null brings back the real ones.
+    struct SPrintHooks
+    {
+        // Points the printer at the printer in use and returns its name;
+        // empty when there is no printer at all.
+        std::function<QString(QPrinter& printer)> configure;
+        std::function<bool(QPrinter& printer, CFormPrinter& formPrinter, const QList<int>& sheets)> print;
+    };
+    static void SetPrintHooks(SPrintHooks hooks);
+    // "Drucken...": margins, paper check, the print dialog, the sheets.
+    void OnFilePrint();
+    // "Seitenansicht...": the page as it will be printed, over the form.
+    void ShowPrintPreview();
+
     // The two mouse cursors of the form: over the sheet, over an editable field.
     static const QCursor& FormCursor();
     static const QCursor& FieldCursor();
@@ -132,6 +150,9 @@ private:
     bool CanAddPage() const;
     int RunDialog(QDialog& dialog);
     void InsertPresets();
+    // One pass of the print command; true when it is to start again (after
+    // "Druckerauswahl").
+    bool PrintOnce();
 
     CEinheitspapierDoc& m_doc;
     const CFieldDefinitions& m_definitions;

@@ -1,0 +1,98 @@
+#include "CalibrationSheet.h"
+
+#include "FormPrinter.h"
+#include "app/SettingsStore.h"
+#include "fields/FieldTable.h"
+#include "platform/LometricPainter.h"
+#include "view/FormLayout.h"
+#include "view/FormPainter.h"
+
+#include <QPainter>
+
+namespace CalibrationSheet {
+
+namespace {
+
+constexpr int kRulerLengthX = 2000; // 0.1 mm
+constexpr int kRulerLengthY = 2850;
+
+void Rulers(CLometricPainter& dc)
+{
+    dc.SetPen(Qt::black, 1);
+    dc.SetFont(SLogFont{25, 400, 0});
+    dc.SetTextColour(Qt::black);
+    for (int mm = 0; mm * 10 <= kRulerLengthX; ++mm) {
+        const int x = mm * 10;
+        const int len = mm % 10 == 0 ? 40 : mm % 5 == 0 ? 25 : 15;
+        dc.MoveTo(x, 0);
+        dc.LineTo(x, -len);
+        if (mm % 10 == 0 && mm > 0)
+            dc.TextOut(x + 5, -30, QString::number(mm / 10), false);
+    }
+    for (int mm = 0; mm * 10 <= kRulerLengthY; ++mm) {
+        const int y = -mm * 10;
+        const int len = mm % 10 == 0 ? 40 : mm % 5 == 0 ? 25 : 15;
+        dc.MoveTo(0, y);
+        dc.LineTo(len, y);
+        if (mm % 10 == 0 && mm > 0)
+            dc.TextOut(45, y + 12, QString::number(mm / 10), false);
+    }
+}
+
+QString Percent(int tenths)
+{
+    return QString::number(tenths / 10.0, 'f', 1);
+}
+
+} // namespace
+
+QString SettingsLine(const CSettingsStore& profile)
+{
+    const QString& d = SettingsSection::kDefaults;
+    const QString& s = SettingsSection::kSettings;
+    auto margin = [&](const char* key) { return profile.ReadInt(d, QString::fromLatin1(key), 0) / 10.0; };
+    return QStringLiteral("Seite 1: %1 / %2 mm, Ergänzungsblätter: %3 / %4 mm (links / oben); "
+                          "Korrektur vertikal %5 %, horizontal %6 %; Druckerschrift %7 %")
+        .arg(margin("Left_Margin_EH"), 0, 'f', 1)
+        .arg(margin("Top_Margin_EH"), 0, 'f', 1)
+        .arg(margin("Left_Margin2_EH"), 0, 'f', 1)
+        .arg(margin("Top_Margin2_EH"), 0, 'f', 1)
+        .arg(Percent(profile.ReadInt(s, QStringLiteral("PrnFactorV"), 1000)),
+             Percent(profile.ReadInt(s, QStringLiteral("PrnFactorH"), 1000)))
+        .arg(CFormPrinter::FontFactor(profile));
+}
+
+void Print(CLometricPainter& dc, const CSettingsStore& profile, const CFieldDefinitions* definitions)
+{
+    QPainter& painter = dc.Painter();
+    const QPoint origin = CFormPrinter::OriginFor(profile, 1);
+    const qreal s = dc.PixelsPerUnit();
+    const int factorV = profile.ReadInt(SettingsSection::kSettings, QStringLiteral("PrnFactorV"), 1000);
+    const int factorH = profile.ReadInt(SettingsSection::kSettings, QStringLiteral("PrnFactorH"), 1000);
+
+    // The form, stretched by the correction about the printable corner as
+    // the texts are.
+    painter.save();
+    painter.scale(factorH / 1000.0, factorV / 1000.0);
+    {
+        CLometricPainter form(painter, dc.Dpi(), QPointF(-origin.x() * s, origin.y() * s));
+        CFormPainter::SOptions options;
+        options.page = 1;
+        options.printer = true;
+        options.definitions = definitions;
+        CFormPainter::DrawSheet(form, CFormLayout(10), kMainSheet, options);
+    }
+    painter.restore();
+
+    CFormPrinter::PrintPositioningMark(dc, origin);
+    Rulers(dc);
+
+    dc.SetTextColour(Qt::black);
+    dc.SetFont(SLogFont{40, 700, 0});
+    dc.TextOut(600, -2150, QStringLiteral("Velmora-T2L – Kalibrierblatt"), false);
+    dc.SetFont(SLogFont{28, 400, 0});
+    dc.TextOut(600, -2210, SettingsLine(profile), false);
+    dc.TextOut(600, -2260, QStringLiteral("Maßstäbe in cm ab der Ecke des bedruckbaren Bereichs; Linien und Marke wie beim Druck auf den Vordruck."), false);
+}
+
+} // namespace CalibrationSheet
