@@ -107,7 +107,8 @@ private Q_SLOTS:
         CDlgProgramOptions dialog(Profile(), m_dataDir);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Programmeinstellungen"));
         QCOMPARE(dialog.AddressEdit()->text(), m_dataDir + QStringLiteral("/Adress1.dbf"));
-        QCOMPARE(dialog.GoodsEdit()->text(), m_dataDir + QStringLiteral("/Artikel1.dbf"));
+        // The goods store's own file, exactly as its dialog (F7) opens it.
+        QCOMPARE(dialog.GoodsEdit()->text(), m_dataDir + QStringLiteral("/ARTIKEL1.DBF"));
         QVERIFY(dialog.PaperCheckBox()->isChecked());
         QVERIFY(!dialog.AddressInitRequested() && !dialog.GoodsInitRequested());
 
@@ -117,7 +118,9 @@ private Q_SLOTS:
         QCOMPARE(Profile().ReadString(S, QStringLiteral("AdressdatenDatei"), QStringLiteral("@")),
                  m_dataDir + QStringLiteral("/Adress1.dbf"));
         QCOMPARE(Profile().ReadString(S, QStringLiteral("StammdatenDatei"), QStringLiteral("@")),
-                 m_dataDir + QStringLiteral("/Artikel1.dbf"));
+                 m_dataDir + QStringLiteral("/ARTIKEL1.DBF"));
+        const CVelmoraStammDaten::SLocation goods = CVelmoraStammDaten::LocationFromSettings(Profile());
+        QCOMPARE(goods.directory + QLatin1Char('/') + goods.fileName, m_dataDir + QStringLiteral("/ARTIKEL1.DBF"));
         QCOMPARE(Profile().ReadInt(S, QStringLiteral("PrnPapielageCheck"), 7), 0);
         // Without "Initialisierung" no table is made.
         QVERIFY(!QDir(m_dataDir).exists());
@@ -203,6 +206,24 @@ private Q_SLOTS:
                  path);
     }
 
+    void defaultGoodsFileFollowsTheLayout_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("current") << 1 << QStringLiteral("/ARTIKEL1.DBF");
+        QTest::newRow("legacy") << 2 << QStringLiteral("/ARTIKEL.DBF");
+    }
+
+    void defaultGoodsFileFollowsTheLayout()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, file);
+        SPrompts prompts;
+        Profile().WriteInt(S, QStringLiteral("Stammdaten"), kind);
+        CDlgProgramOptions dialog(Profile(), m_dataDir);
+        QCOMPARE(dialog.GoodsEdit()->text(), m_dataDir + file);
+    }
+
     void addressInitCreatesAnEmptyTable()
     {
         SPrompts prompts;
@@ -222,7 +243,7 @@ private Q_SLOTS:
         QVERIFY(table.Open());
         QVERIFY(table.Entries().isEmpty());
         table.Close();
-        QVERIFY(!QFile::exists(m_dataDir + QStringLiteral("/Artikel1.dbf")));
+        QVERIFY(!QFile::exists(m_dataDir + QStringLiteral("/ARTIKEL1.DBF")));
         // The address dialog opens it without a question, with an empty list.
         prompts.texts.clear();
         CDlgEH_Default08 addresses(Profile(), m_dataDir);

@@ -70,8 +70,14 @@ SValues Load(const CSettingsStore& profile, const QString& dataDirectory)
     v.paperCheck = profile.ReadInt(SettingsSection::kSettings, kPaperCheckName, kPaperCheckDefault);
     if (v.addressPath.isEmpty())
         v.addressPath = WithSeparator(dataDirectory) + CAddressTable::kFileName;
-    if (v.goodsPath.isEmpty())
-        v.goodsPath = WithSeparator(dataDirectory) + QStringLiteral("Artikel1.dbf");
+    // The goods store's own default name: file names differ by case here, and
+    // "Artikel1.dbf" stored on OK would hide an existing ARTIKEL1.DBF.
+    if (v.goodsPath.isEmpty()) {
+        const bool legacy = profile.ReadInt(SettingsSection::kSettings, QStringLiteral("Stammdaten"), 1)
+                            == CVelmoraStammDaten::kLayoutLegacy;
+        v.goodsPath = WithSeparator(dataDirectory)
+                      + (legacy ? CVelmoraStammDaten::kLegacyFileName : CVelmoraStammDaten::kCurrentFileName);
+    }
     return v;
 }
 

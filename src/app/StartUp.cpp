@@ -87,7 +87,7 @@ bool RunSetupMode(const CSettingsStore& profile, const CRegeditManagment& librar
     } else {
         say(QStringLiteral("Datenverzeichnis: %1").arg(dataDir));
         // The user and the user's group may read and write; nobody else may write.
-        for (const char* name : {"Artikel1.dbf", "Adress1.dbf"}) {
+        for (const char* name : {"ARTIKEL1.DBF", "ARTIKEL.DBF", "Adress1.dbf"}) {
             const QString file = dataDir + QLatin1Char('/') + QLatin1String(name);
             if (!QFile::exists(file))
                 continue;
