@@ -477,6 +477,18 @@ private Q_SLOTS:
         QCOMPARE(store.EntryCount(), 0);
     }
 
+    // A table made where the older layout was chosen has the current layout;
+    // the next start must read it, not refuse it.
+    void legacySettingReadsATableOfTheCurrentLayout()
+    {
+        QVERIFY(MakeTable(Path("w.dbf"), CurrentFields(), {{"Kisten\r\nSchrauben", "73181595"}}));
+        Store store;
+        store.SetLocation(m_settings->Path(), "w.dbf", Store::kLayoutLegacy);
+        QCOMPARE(store.LoadEntries(), 0);
+        QCOMPARE(store.EntryCount(), 1);
+        QCOMPARE(store.Layout(), int(Store::kLayoutCurrent));
+    }
+
     // ------------------------------------------------------------ legacy layout
 
     void legacyTableReadsAndWritesSevenLines()

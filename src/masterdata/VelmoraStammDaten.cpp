@@ -145,6 +145,13 @@ int CVelmoraStammDaten::LoadEntries()
             m_error = m_table.ErrorText();
         return -1;
     }
+    // A table this program created for the older layout has the current
+    // layout (it never writes the older one); read it as what it is, or the
+    // next start would refuse the table it made.
+    if (m_layout == kLayoutLegacy && m_table.FieldCount() == kValueCount
+        && m_table.FieldName(0).compare(QLatin1String("WBESCH1"), Qt::CaseInsensitive) == 0
+        && m_table.FieldName(1).compare(QLatin1String("WNR1"), Qt::CaseInsensitive) == 0)
+        m_layout = kLayoutCurrent;
     // Reading beyond the field list would be a fault; a table without the
     // fields of its layout is not a goods table.
     const int needed = m_layout == kLayoutLegacy ? kLegacyLines + kValueCount - 1 : kValueCount;
