@@ -7,6 +7,7 @@
 #include "fields/FieldDefinitions.h"
 #include "fields/FieldTable.h"
 #include "platform/LometricPainter.h"
+#include "print/CalibrationSheet.h"
 #include "print/FormPrinter.h"
 #include "print/PrintJob.h"
 
@@ -294,6 +295,64 @@ private Q_SLOTS:
             QVERIFY(qAbs(x.left() - 255) <= 3 && qAbs(x.right() - 285) <= 3);
             QVERIFY(qAbs(x.top() - 1485) <= 3 && qAbs(x.bottom() - 1515) <= 3);
         }
+    }
+
+    // --- the calibration sheet
+
+    void calibrationSheet_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("formShift");
+        QTest::addColumn<int>("markShift");
+        QTest::newRow("left margin 2 mm") << D << QStringLiteral("Left_Margin_EH") << 20 << 20 << 20;
+        QTest::newRow("continuation margin ignored") << D << QStringLiteral("Left_Margin2_EH") << 20 << 0 << 0;
+        // The rule at x 1100 on the sheet moves to 1122 with a 2 % stretch; the mark stays.
+        QTest::newRow("horizontal 102 %") << SettingsSection::kSettings << QStringLiteral("PrnFactorH") << 1020 << 22 << 0;
+    }
+
+    // The form lines sit where the texts go: moved by the page-1 margins and
+    // stretched by the correction; the rulers stay at the printable corner.
+    void calibrationSheet()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(int, value);
+        QFETCH(int, formShift);
+        QFETCH(int, markShift);
+        SPrintFixture f;
+        auto sheet = [&] {
+            QImage image(2100, 2970, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            CLometricPainter dc(painter, kDpi);
+            CalibrationSheet::Print(dc, f.profile, &f.definitions);
+            return image;
+        };
+        // Dark-ish pixels: the form is drawn in its own green.
+        auto firstDarkColumn = [](const QImage& image, int y, int fromX) {
+            for (int x = fromX; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) < 200)
+                    return x;
+            }
+            return -1;
+        };
+        const QImage before = sheet();
+        // The 1 cm tick of the top ruler.
+        QVERIFY(!InkBox(before, QRect(95, 0, 10, 45)).isEmpty());
+        // The first rule right of x 300 in the height of box 8 (the one between boxes 8 and 15).
+        const int row = 430;
+        const int ruleBefore = firstDarkColumn(before, row, 300);
+        QVERIFY(ruleBefore > 300);
+        const QRect markBefore = InkBox(before, QRect(100, 40, 80, 80));
+        f.profile.WriteInt(section, key, value);
+        const QImage after = sheet();
+        QVERIFY2(qAbs(firstDarkColumn(after, row, 300) - ruleBefore - formShift) <= 1,
+                 qPrintable(QStringLiteral("rule from %1 to %2").arg(ruleBefore).arg(firstDarkColumn(after, row, 300))));
+        const QRect markAfter = InkBox(after, QRect(100, 40, 120, 80));
+        QCOMPARE(markAfter.left() - markBefore.left(), markShift);
+        QVERIFY(!InkBox(after, QRect(95, 0, 10, 45)).isEmpty());
     }
 
     // --- the job

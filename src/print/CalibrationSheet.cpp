@@ -8,6 +8,7 @@
 #include "view/FormPainter.h"
 
 #include <QPainter>
+#include <QStringList>
 
 namespace CalibrationSheet {
 
@@ -87,12 +88,18 @@ void Print(CLometricPainter& dc, const CSettingsStore& profile, const CFieldDefi
     CFormPrinter::PrintPositioningMark(dc, origin);
     Rulers(dc);
 
+    // In box D, which is empty on every form.
     dc.SetTextColour(Qt::black);
     dc.SetFont(SLogFont{40, 700, 0});
-    dc.TextOut(600, -2150, QStringLiteral("Velmora-T2L – Kalibrierblatt"), false);
+    dc.TextOut(120, -2700, QStringLiteral("Velmora-T2L – Kalibrierblatt"), false);
     dc.SetFont(SLogFont{28, 400, 0});
-    dc.TextOut(600, -2210, SettingsLine(profile), false);
-    dc.TextOut(600, -2260, QStringLiteral("Maßstäbe in cm ab der Ecke des bedruckbaren Bereichs; Linien und Marke wie beim Druck auf den Vordruck."), false);
+    const QStringList lines = SettingsLine(profile).split(QStringLiteral("; "));
+    int y = -2760;
+    for (const QString& line : lines) {
+        dc.TextOut(120, y, line, false);
+        y -= 40;
+    }
+    dc.TextOut(120, y - 10, QStringLiteral("Maßstäbe in cm ab der Ecke des bedruckbaren Bereichs."), false);
 }
 
 } // namespace CalibrationSheet
