@@ -26,10 +26,11 @@ test:
 bench:
 	scripts/bootstrap.sh bench
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DT2L_TESTS=OFF -DT2L_BENCH=ON
-	cmake --build $(BENCH) -j$(JOBS) --target bench_document bench_paint bench_masterdata
+	cmake --build $(BENCH) -j$(JOBS) --target bench_document bench_paint bench_masterdata bench_print
 	$(BENCH)/bench/bench_document
 	$(BENCH)/bench/bench_paint
 	$(BENCH)/bench/bench_masterdata
+	$(BENCH)/bench/bench_print
 
 fuzz:
 	scripts/bootstrap.sh fuzz
