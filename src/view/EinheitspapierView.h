@@ -93,8 +93,9 @@ public:
         std::function<bool(QPrinter& printer, CFormPrinter& formPrinter, const QList<int>& sheets)> print;
     };
     static void SetPrintHooks(SPrintHooks hooks);
-    // "Drucken...": margins, paper check, the print dialog, the sheets.
-    void OnFilePrint();
+    // "Drucken...": margins, paper check, the print dialog, the sheets. The
+    // print dialog offers firstPage (the preview's page) to begin with.
+    void OnFilePrint(int firstPage = 1);
     // "Seitenansicht...": the page as it will be printed, over the form.
     void ShowPrintPreview();
 
@@ -152,7 +153,7 @@ private:
     void InsertPresets();
     // One pass of the print command; true when it is to start again (after
     // "Druckerauswahl").
-    bool PrintOnce();
+    bool PrintOnce(int firstPage);
 
     CEinheitspapierDoc& m_doc;
     const CFieldDefinitions& m_definitions;

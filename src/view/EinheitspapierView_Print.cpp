@@ -13,6 +13,7 @@
 #include "print/PrintJob.h"
 #include "print/PrinterChoice.h"
 
+#include <QComboBox>
 #include <QPageLayout>
 #include <QPrinter>
 
@@ -48,15 +49,15 @@ void CEinheitspapierView::SetPrintHooks(SPrintHooks hooks)
     Hooks() = std::move(hooks);
 }
 
-void CEinheitspapierView::OnFilePrint()
+void CEinheitspapierView::OnFilePrint(int firstPage)
 {
     // "Druckerauswahl" starts the command again with the printer chosen then;
     // the bound only guards against a loop nobody can leave.
-    for (int round = 0; round < 100 && PrintOnce(); ++round) {
+    for (int round = 0; round < 100 && PrintOnce(firstPage); ++round) {
     }
 }
 
-bool CEinheitspapierView::PrintOnce()
+bool CEinheitspapierView::PrintOnce(int firstPage)
 {
     const CSettingsStore& p = Profile();
     const QString& d = SettingsSection::kDefaults;
@@ -82,6 +83,8 @@ bool CEinheitspapierView::PrintOnce()
         return false;
 
     CDlgDrucken dlg(e.GetPageCount(), printerName, printer.pageLayout().orientation() == QPageLayout::Portrait, reuse, this);
+    if (firstPage > 1 && firstPage <= dlg.PageList()->count())
+        dlg.PageList()->setCurrentIndex(firstPage - 1);
     if (RunDialog(dlg) != QDialog::Accepted) {
         viewport()->update();
         if (!dlg.PrinterChoiceRequested())
@@ -132,6 +135,7 @@ void CEinheitspapierView::ShowPrintPreview()
     CDlgSeitenansicht dlg(formPrinter, sheet, e.GetPageCount(), printerName, this);
     const bool print = RunDialog(dlg) == QDialog::Accepted && dlg.PrintRequested();
     viewport()->update();
+    // "Drucken..." is "Diese Seite drucken": the page on show, not page 1.
     if (print)
-        OnFilePrint();
+        OnFilePrint(dlg.Page());
 }
