@@ -29,6 +29,17 @@ const QString D = SettingsSection::kDefaults;
 // 254 dpi: one pixel per 0.1 mm, so pixel positions are form units.
 constexpr int kDpi = 254;
 
+// An A4 sheet at kDpi; fonts are sized for the device's own resolution.
+QImage BlankSheet()
+{
+    QImage image(2100, 2970, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const int dotsPerMeter = qRound(kDpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    return image;
+}
+
 struct SPrintFixture
 {
     SPrintFixture()
@@ -41,8 +52,7 @@ struct SPrintFixture
     // The sheet of one page as the printer gets it, on A4 at 254 dpi.
     QImage Sheet(int page)
     {
-        QImage image(2100, 2970, QImage::Format_RGB32);
-        image.fill(Qt::white);
+        QImage image = BlankSheet();
         QPainter painter(&image);
         CLometricPainter dc(painter, kDpi);
         printer.OnPrint(dc, page);
@@ -281,8 +291,7 @@ private Q_SLOTS:
         SPrintFixture f;
         f.profile.WriteInt(D, QStringLiteral("HorPosX2_EH"), 10);
         CFormPrinter printer(f.doc.Engine(), f.definitions, f.profile, 0, quint8(flag));
-        QImage image(2100, 2970, QImage::Format_RGB32);
-        image.fill(Qt::white);
+        QImage image = BlankSheet();
         {
             QPainter painter(&image);
             CLometricPainter dc(painter, kDpi);
@@ -321,8 +330,7 @@ private Q_SLOTS:
         QFETCH(int, formShift);
         SPrintFixture f;
         auto sheet = [&] {
-            QImage image(2100, 2970, QImage::Format_RGB32);
-            image.fill(Qt::white);
+            QImage image = BlankSheet();
             QPainter painter(&image);
             CLometricPainter dc(painter, kDpi);
             CalibrationSheet::Print(dc, f.profile, &f.definitions);

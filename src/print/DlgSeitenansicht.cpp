@@ -38,11 +38,23 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        // Fonts are sized for the resolution the sheet is drawn at, so the
+        // sheet is drawn into an image of exactly that resolution.
+        const qreal dpi = m_sheet.pixelsPerMm * 25.4;
+        QImage sheet(QSize(int(PrintPreview::kSheetWidthMm * m_sheet.pixelsPerMm),
+                           int(PrintPreview::kSheetHeightMm * m_sheet.pixelsPerMm)),
+                     QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(dpi / 0.0254);
+        sheet.setDotsPerMeterX(dotsPerMeter);
+        sheet.setDotsPerMeterY(dotsPerMeter);
+        {
+            QPainter painter(&sheet);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            PrintPreview::PaintSheet(painter, m_sheet, m_printer);
+        }
         QPainter painter(this);
         painter.fillRect(rect(), QColor(128, 128, 128));
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.translate(kBorder, kBorder);
-        PrintPreview::PaintSheet(painter, m_sheet, m_printer);
+        painter.drawImage(QPoint(kBorder, kBorder), sheet);
     }
 
 private:

@@ -29,7 +29,9 @@ struct SSheet
     int formVariant = 0;
 };
 
-// Paints the sheet with its top-left corner at the painter's origin.
+// Paints the sheet with its top-left corner at the painter's origin. The
+// painter's device must have the resolution pixelsPerMm gives (the fonts
+// are sized for it).
 void PaintSheet(QPainter& painter, const SSheet& sheet, CFormPrinter& printer);
 
 } // namespace PrintPreview
