@@ -8,6 +8,7 @@
 #include "platform/LometricPainter.h"
 #include "platform/Prompts.h"
 #include "print/Common_DlgMargin02.h"
+#include "print/Common_DlgMargin02_Page.h"
 #include "print/DlgDrucken.h"
 #include "print/DlgSeitenansicht.h"
 #include "print/FormPrinter.h"
@@ -88,9 +89,11 @@ struct SPrinter
             printer.setPageLayout(layout);
             return name;
         };
-        hooks.print = [this](QPrinter&, CFormPrinter&, const QList<int>& sheets) {
+        hooks.print = [this](QPrinter&, CFormPrinter& formPrinter, const QList<int>& sheets) {
             this->events.log << QStringLiteral("print");
             jobs << sheets;
+            formPrinter.PrintItems(sheets.value(0, 1));
+            origins << formPrinter.PrintOrigin();
             if (onPrint)
                 onPrint();
             return result;
@@ -105,9 +108,11 @@ struct SPrinter
     bool result = true;
     std::function<void()> onPrint;
     QList<QList<int>> jobs;
+    QList<QPoint> origins; // the print origin of each job's first sheet
 };
 
-// The margins dialog before printing: leaves it with Abbruch, which stores nothing.
+// The margins dialog before printing; unless told otherwise it is left with
+// Abbruch, which stores nothing.
 struct SMarginsDialog
 {
     explicit SMarginsDialog(SEvents& events)
@@ -116,12 +121,16 @@ struct SMarginsDialog
         Common_DlgMargin02::SetRunFunction([this](QDialog& d) {
             this->events.log << QStringLiteral("margins");
             d.show();
-            d.reject();
+            if (act)
+                act(static_cast<Common_DlgMargin02&>(d));
+            else
+                d.reject();
             return d.result();
         });
     }
     ~SMarginsDialog() { Common_DlgMargin02::SetRunFunction(nullptr); }
     SEvents& events;
+    std::function<void(Common_DlgMargin02&)> act;
 };
 
 // Plays the user in every dialog the view runs.
@@ -400,20 +409,47 @@ private Q_SLOTS:
     void marginsDialogFirst_data()
     {
         QTest::addColumn<int>("showMarginDlg");
+        QTest::addColumn<bool>("moveAndKeep"); // 1 mm right, 0.5 mm down, do not show again, OK
         QTest::addColumn<QStringList>("events");
-        QTest::newRow("0 shows it") << 0 << QStringList{"margins", "drucken", "print"};
-        QTest::newRow("1 does not") << 1 << QStringList{"drucken", "print"};
+        QTest::addColumn<QPoint>("origin"); // of the printed page 1
+        QTest::addColumn<int>("showAfter");
+        QTest::newRow("0 shows it, Abbruch")
+            << 0 << false << QStringList{"margins", "drucken", "print"} << QPoint(30, 10) << 0;
+        QTest::newRow("0 shows it, OK moves the print")
+            << 0 << true << QStringList{"margins", "drucken", "print"} << QPoint(40, 5) << 1;
+        QTest::newRow("1 does not") << 1 << false << QStringList{"drucken", "print"} << QPoint(30, 10) << 1;
     }
 
     void marginsDialogFirst()
     {
         QFETCH(int, showMarginDlg);
+        QFETCH(bool, moveAndKeep);
         QFETCH(QStringList, events);
+        QFETCH(QPoint, origin);
+        QFETCH(int, showAfter);
         Profile().WriteInt(D(), QStringLiteral("ShowMarginDlgEH"), showMarginDlg);
         SRig rig(m_defs);
+        if (moveAndKeep) {
+            rig.margins.act = [](Common_DlgMargin02& sheet) {
+                Common_DlgMargin02_Page* first = sheet.Page(0);
+                first->RightButton()->click();
+                first->RightButton()->click();
+                first->DownButton()->click();
+                first->DontShowBox()->setChecked(true);
+                sheet.OkButton()->click();
+            };
+        }
         rig.Print();
         QCOMPARE(rig.events.log, events);
         QCOMPARE(rig.printer.jobs, QList<QList<int>>{{1}});
+        QCOMPARE(rig.printer.origins, QList<QPoint>{origin});
+        QCOMPARE(Profile().ReadInt(D(), QStringLiteral("ShowMarginDlgEH"), -1), showAfter);
+
+        // The next print asks again only while the setting says so.
+        rig.events.log.clear();
+        rig.Print();
+        QCOMPARE(rig.events.log.contains(QStringLiteral("margins")), showAfter == 0);
+        QCOMPARE(rig.printer.origins.last(), origin);
     }
 
     void sheetsOfARun_data()
