@@ -740,7 +740,9 @@ private Q_SLOTS:
         Profile().WriteInt(D(), QStringLiteral("Top_Margin_EH"), topMargin);
         SRig rig(m_defs);
         rig.printer.layout = Layout(QPageSize::A4, QPageLayout::Portrait, printable);
-        rig.form.SetText(9, 1, QStringLiteral("WWW Hamburg 123"));
+        // Typed, not yet stored: the preview stores it first, as printing does.
+        rig.form.view.GoToField(9, 1);
+        rig.form.view.Editor()->SetWindowText(QStringLiteral("WWW Hamburg 123"));
         QImage picture;
         qreal s = 0;
         rig.dialogs.preview = [&](CDlgSeitenansicht& dlg) {
