@@ -137,6 +137,22 @@ bool ParseOption(const QStringList& args, const QString& name, int min, int max,
     return true;
 }
 
+// A document for drawing one of its pages, with the field definitions of
+// the settings; false after the reason is printed.
+bool LoadPage(CEinheitspapierDoc& doc, const QString& path, int page, CFieldDefinitions& definitions)
+{
+    if (!Load(doc, path))
+        return false;
+    if (page > doc.Engine().GetPageCount()) {
+        PrintError(QStringLiteral("Das Dokument hat nur %1 Seite(n).").arg(doc.Engine().GetPageCount()));
+        return false;
+    }
+    CRegeditManagment library;
+    library.InitFromNames(AppConstants::kVersionText);
+    FieldDefinitionStore::Read(definitions, doc.Profile(), library);
+    return true;
+}
+
 // What the form view paints for one page: the scrollable area at the zoom,
 // form picture and field texts, no editor.
 int Render(const QStringList& args)
@@ -152,20 +168,12 @@ int Render(const QStringList& args)
         return Usage();
 
     CEinheitspapierDoc doc;
-    if (!Load(doc, path))
+    CFieldDefinitions definitions;
+    if (!LoadPage(doc, path, page, definitions))
         return 1;
     CKivEditWindow& engine = doc.Engine();
-    if (page > engine.GetPageCount()) {
-        PrintError(QStringLiteral("Das Dokument hat nur %1 Seite(n).").arg(engine.GetPageCount()));
-        return 1;
-    }
-
     const CSettingsStore& profile = doc.Profile();
     const QString& d = SettingsSection::kDefaults;
-    CRegeditManagment library;
-    library.InitFromNames(AppConstants::kVersionText);
-    CFieldDefinitions definitions;
-    FieldDefinitionStore::Read(definitions, profile, library);
 
     const qint64 widthUnits = qint64(qBound(1, profile.ReadInt(d, QStringLiteral("DocWidth"), 205), 10000)) * zoom;
     const qint64 lengthUnits = qint64(qBound(1, profile.ReadInt(d, QStringLiteral("DocLength"), 350), 10000)) * zoom;
@@ -234,18 +242,11 @@ int Print(const QStringList& args)
         return Usage();
 
     CEinheitspapierDoc doc;
-    if (!Load(doc, path))
+    CFieldDefinitions definitions;
+    if (!LoadPage(doc, path, page, definitions))
         return 1;
     CKivEditWindow& engine = doc.Engine();
-    if (page > engine.GetPageCount()) {
-        PrintError(QStringLiteral("Das Dokument hat nur %1 Seite(n).").arg(engine.GetPageCount()));
-        return 1;
-    }
     const CSettingsStore& profile = doc.Profile();
-    CRegeditManagment library;
-    library.InitFromNames(AppConstants::kVersionText);
-    CFieldDefinitions definitions;
-    FieldDefinitionStore::Read(definitions, profile, library);
     CFormPrinter printer(engine, definitions, profile, int(doc.FormVariant()), doc.CrossMark());
     const QList<int> sheets = PrintJob::Copies(page, copies);
 
