@@ -2,6 +2,7 @@
 // field filled. The copy benchmark moves the same number of bytes with
 // memcpy, as the floor the reader and writer are measured against.
 
+#include "BenchSupport.h"
 #include "document/EinheitspapierDoc.h"
 
 #include <QByteArray>
@@ -15,48 +16,9 @@
 
 namespace {
 
-constexpr int kTextLength = 200;
+using BenchSupport::kTextLength;
 
-QTemporaryDir* g_dir = nullptr;
-
-// 200 characters of customs-style German, different for every field, with
-// umlauts and ß, and no trailing blank (saving would trim it and change the size).
-QString FieldText(int seed)
-{
-    static const QStringList words = {
-        QStringLiteral("Zollanmeldung"),  QStringLiteral("Warenbeschreibung"), QStringLiteral("Größe"),
-        QStringLiteral("Rohmasse"),       QStringLiteral("Packstücke"),        QStringLiteral("Übergabe"),
-        QStringLiteral("Empfänger"),      QStringLiteral("Versandland"),       QStringLiteral("Bestimmungsstelle"),
-        QStringLiteral("Maschinenteile"), QStringLiteral("Edelstahlrohre"),    QStringLiteral("Präzisionslager"),
-        QStringLiteral("Düsseldorf"),     QStringLiteral("Lübeck"),            QStringLiteral("Straße"),
-        QStringLiteral("Verschluss"),     QStringLiteral("Kennzeichen"),       QStringLiteral("Ölfilter"),
-        QStringLiteral("Frachtbrief"),    QStringLiteral("Gemeinschaftsware"), QStringLiteral("Nämlichkeit"),
-        QStringLiteral("Bürgschaft"),     QStringLiteral("Zuständigkeit"),     QStringLiteral("Sicherheit"),
-    };
-    QString text;
-    text.reserve(kTextLength + 32);
-    text += QString::number(seed);
-    for (int k = 0; text.size() < kTextLength; ++k) {
-        text += QLatin1Char(k % 5 == 4 ? ',' : ' ');
-        text += words.at((seed * 7 + k * 13) % words.size());
-    }
-    text.truncate(kTextLength);
-    if (text.back() == QLatin1Char(' ') || text.back() == QLatin1Char(','))
-        text.back() = QChar(0x00E4);
-    return text;
-}
-
-void FillMaximalDocument(CEinheitspapierDoc& doc)
-{
-    doc.SetContinuationCount(CKivEditWindow::kMaxContPages);
-    CKivEditWindow& engine = doc.Engine();
-    int seed = 0;
-    for (int page = 1; page <= engine.GetPageCount(); ++page) {
-        const int count = page == 1 ? engine.GetFieldCount() : engine.GetContFieldCount();
-        for (int i = 0; i < count; ++i)
-            engine.SetFieldText(static_cast<quint16>(i), FieldText(seed++), static_cast<quint16>(page));
-    }
-}
+using BenchSupport::FillMaximalDocument;
 
 // The saved bytes of the maximal document, made once and checked to read back.
 const QByteArray& MaximalBytes()
@@ -127,7 +89,7 @@ void BM_SaveToBytes(benchmark::State& state)
 
 void BM_LoadFromFile(benchmark::State& state)
 {
-    const QString path = g_dir->filePath(QStringLiteral("load.t2l"));
+    const QString path = BenchSupport::TemporaryDir()->filePath(QStringLiteral("load.t2l"));
     {
         CEinheitspapierDoc doc;
         doc.LoadFromBytes(MaximalBytes());
@@ -147,7 +109,7 @@ void BM_LoadFromFile(benchmark::State& state)
 
 void BM_SaveToFile(benchmark::State& state)
 {
-    const QString path = g_dir->filePath(QStringLiteral("save.t2l"));
+    const QString path = BenchSupport::TemporaryDir()->filePath(QStringLiteral("save.t2l"));
     CEinheitspapierDoc doc;
     FillMaximalDocument(doc);
     bool ok = true;
@@ -170,17 +132,6 @@ BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
-    // Documents read the settings store; keep it away from the real one.
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        return 1;
-    g_dir = &dir;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    // Documents read the settings store.
+    return BenchSupport::RunBenchmarks(argc, argv);
 }

@@ -2,6 +2,7 @@
 // 65,535 addresses (the most its record numbers allow) and filling its sorted
 // list, and the goods store loading a table of 20,000 entries.
 
+#include "BenchSupport.h"
 #include "app/SettingsStore.h"
 #include "masterdata/DlgEH_Default08.h"
 #include "masterdata/VelmoraStammDaten.h"
@@ -23,7 +24,6 @@ namespace {
 constexpr int kAddresses = 65535;
 constexpr int kGoods = 20000;
 
-QTemporaryDir* g_dir = nullptr;
 
 struct SField
 {
@@ -77,7 +77,7 @@ QByteArray Word(int seed)
 const QString& AddressTable()
 {
     static const QString path = [] {
-        const QString p = g_dir->filePath(QStringLiteral("Adress1.dbf"));
+        const QString p = BenchSupport::TemporaryDir()->filePath(QStringLiteral("Adress1.dbf"));
         WriteTable(p, {{"ADRESS1", 80}, {"ADRESS2", 80}, {"ADRESS3", 80}, {"ADRESS4", 80}, {"ZOLLNR", 25}}, kAddresses,
                    [](int r, int f) {
                        return f == 0 ? Word(r) + " GmbH" : f == 4 ? QByteArray::number(r) : QByteArray("Hauptstraße 1");
@@ -90,7 +90,7 @@ const QString& AddressTable()
 const QString& GoodsTable()
 {
     static const QString path = [] {
-        const QString p = g_dir->filePath(QStringLiteral("ARTIKEL1.DBF"));
+        const QString p = BenchSupport::TemporaryDir()->filePath(QStringLiteral("ARTIKEL1.DBF"));
         WriteTable(p,
                    {{"WBESCH1", 254}, {"WNR1", 8}, {"WNR2", 2}, {"WNR3", 4}, {"WNR4", 4}, {"WNR5", 1}, {"LAND1", 3},
                     {"LAND2", 3}},
@@ -114,7 +114,7 @@ void BM_AddressDialogOpens(benchmark::State& state)
     profile.WriteString(SettingsSection::kSettings, CAddressTable::kSettingName, AddressTable());
     int rows = 0;
     for (auto _ : state) {
-        CDlgEH_Default08 dialog(profile, g_dir->path());
+        CDlgEH_Default08 dialog(profile, BenchSupport::TemporaryDir()->path());
         if (!dialog.OpenTable()) {
             state.SkipWithError("the address table did not open");
             return;
@@ -157,17 +157,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // The dialogs read the settings store; keep it away from the real one.
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        return 1;
-    g_dir = &dir;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    // The dialogs read the settings store.
+    return BenchSupport::RunBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // One full paint of page 1 with every field filled, as the form view paints
 // it, into an offscreen image of the view's scrollable area at 96 dpi.
 
+#include "BenchSupport.h"
 #include "document/EinheitspapierDoc.h"
 #include "platform/LometricPainter.h"
 #include "view/FormLayout.h"
@@ -60,10 +61,5 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchSupport::RunBenchmarks(argc, argv);
 }

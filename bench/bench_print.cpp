@@ -3,6 +3,7 @@
 // through PrintJob::WritePdf into a file, and through PrintJob::PrintSheets
 // into a PDF writer on a buffer (the page output without the file).
 
+#include "BenchSupport.h"
 #include "app/SettingsStore.h"
 #include "document/EinheitspapierDoc.h"
 #include "fields/FieldDefinitions.h"
@@ -25,29 +26,6 @@
 
 namespace {
 
-constexpr int kTextLength = 200;
-
-QTemporaryDir* g_dir = nullptr;
-
-// 200 characters of customs-style German, different for every field.
-QString FieldText(int seed)
-{
-    static const QStringList words = {
-        QStringLiteral("Zollanmeldung"),  QStringLiteral("Warenbeschreibung"), QStringLiteral("Größe"),
-        QStringLiteral("Rohmasse"),       QStringLiteral("Packstücke"),        QStringLiteral("Übergabe"),
-        QStringLiteral("Empfänger"),      QStringLiteral("Versandland"),       QStringLiteral("Bestimmungsstelle"),
-        QStringLiteral("Maschinenteile"), QStringLiteral("Edelstahlrohre"),    QStringLiteral("Präzisionslager"),
-        QStringLiteral("Düsseldorf"),     QStringLiteral("Lübeck"),            QStringLiteral("Straße"),
-        QStringLiteral("Verschluss"),     QStringLiteral("Kennzeichen"),       QStringLiteral("Ölfilter"),
-    };
-    QString text = QString::number(seed);
-    for (int k = 0; text.size() < kTextLength; ++k) {
-        text += QLatin1Char(k % 5 == 4 ? ',' : ' ');
-        text += words.at((seed * 7 + k * 13) % words.size());
-    }
-    text.truncate(kTextLength);
-    return text;
-}
 
 struct SMaximal
 {
@@ -55,15 +33,8 @@ struct SMaximal
         : printer(doc.Engine(), definitions, profile, 0, 0)
     {
         definitions.Reset();
-        doc.SetContinuationCount(CKivEditWindow::kMaxContPages);
-        CKivEditWindow& engine = doc.Engine();
-        int seed = 0;
-        for (int page = 1; page <= engine.GetPageCount(); ++page) {
-            const int count = page == 1 ? engine.GetFieldCount() : engine.GetContFieldCount();
-            for (int i = 0; i < count; ++i)
-                engine.SetFieldText(static_cast<quint16>(i), FieldText(seed++), static_cast<quint16>(page));
-        }
-        pages.resize(engine.GetPageCount());
+        BenchSupport::FillMaximalDocument(doc);
+        pages.resize(doc.Engine().GetPageCount());
         std::iota(pages.begin(), pages.end(), 1);
     }
 
@@ -100,7 +71,7 @@ void BM_WritePdfAllPages(benchmark::State& state)
         state.SkipWithError("the maximal document did not come out as built");
         return;
     }
-    const QString path = g_dir->filePath(QStringLiteral("all.pdf"));
+    const QString path = BenchSupport::TemporaryDir()->filePath(QStringLiteral("all.pdf"));
     QString error;
     bool ok = true;
     for (auto _ : state)
@@ -145,17 +116,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    // The page output reads the settings store; keep it away from the real one.
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        return 1;
-    g_dir = &dir;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    // The page output reads the settings store.
+    return BenchSupport::RunBenchmarks(argc, argv);
 }
