@@ -1,3 +1,4 @@
+#include "GuiTestSupport.h"
 #include "TestSupport.h"
 
 #include "app/ChildFrame.h"
@@ -29,21 +30,6 @@
 using namespace PrintCalibration;
 
 namespace {
-
-// Keeps every message shown instead of showing it.
-struct SMessages
-{
-    SMessages()
-    {
-        Prompts::SetAskFunction([this](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons,
-                                       QMessageBox::StandardButton) {
-            texts << text;
-            return QMessageBox::Ok;
-        });
-    }
-    ~SMessages() { Prompts::SetAskFunction(nullptr); }
-    QStringList texts;
-};
 
 // Answers a dialog's modal run with a script: the dialog is shown, the script
 // plays the user, and the run ends with what the dialog ended with.

@@ -1,3 +1,4 @@
+#include "GuiTestSupport.h"
 #include "TestSupport.h"
 
 #include "app/CommandTable.h"
@@ -13,24 +14,6 @@
 #include <QTest>
 
 namespace {
-
-// A document shown in a form view, painted once so the editor exists.
-struct SShownForm
-{
-    explicit SShownForm(const CFieldDefinitions& defs)
-        : view(doc, defs)
-    {
-        view.resize(900, 700);
-        view.OnInitialUpdate();
-        view.show();
-        view.PrepareForDisplay();
-    }
-    CKivEditWindow& Engine() { return doc.Engine(); }
-    CFieldEditor& Editor() { return *view.Editor(); }
-
-    CEinheitspapierDoc doc;
-    CEinheitspapierView view;
-};
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "GuiTestSupport.h"
 #include "TestSupport.h"
 
 #include "app/FrameCommands.h"
@@ -104,21 +105,6 @@ QList<QStringList> ReadTable(const QString& path)
     }
     return out;
 }
-
-// Records every message and answers OK.
-struct SMessages
-{
-    SMessages()
-    {
-        Prompts::SetAskFunction([this](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons,
-                                       QMessageBox::StandardButton) {
-            texts << text;
-            return QMessageBox::Ok;
-        });
-    }
-    ~SMessages() { Prompts::SetAskFunction(nullptr); }
-    QStringList texts;
-};
 
 // Runs check on the next modal dialog as soon as it is shown.
 void OnNextModal(std::function<void(QWidget*)> check)

@@ -1,3 +1,4 @@
+#include "GuiTestSupport.h"
 #include "TestSupport.h"
 
 #include "app/CommandTable.h"
@@ -36,77 +37,6 @@ void SetDefault(const char* key, int value)
 {
     CSettingsStore::Profile().WriteInt(SettingsSection::kDefaults, QLatin1String(key), value);
 }
-
-// A document with one continuation sheet shown in a form view.
-struct SShownForm
-{
-    explicit SShownForm(const CFieldDefinitions& defs)
-        : view(doc, defs)
-    {
-        view.resize(900, 700);
-        view.OnInitialUpdate();
-        view.show();
-        view.PrepareForDisplay();
-    }
-    CKivEditWindow& Engine() { return doc.Engine(); }
-    QString Text(int field, int page) { return Engine().GetFieldText(quint16(field), quint16(page)); }
-    void SetText(int field, int page, const QString& text) { Engine().SetFieldText(quint16(field), text, quint16(page)); }
-    int Current() { return Engine().GetCurrentField(); }
-    // What a clerk types into the field the caret stands on.
-    void Type(const QString& text) { view.Editor()->SetWindowText(text); }
-    void Click(int field, int sheetKind)
-    {
-        const SFieldTableRect r = CFieldTable::ScreenRect(field, sheetKind, view.ZoomFactor());
-        ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    }
-    void ClickAt(int x, int y)
-    {
-        const QPoint px(view.UnitsToPixels(x), view.UnitsToPixels(y));
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, px - view.ScrollPixels());
-    }
-
-    CEinheitspapierDoc doc;
-    CEinheitspapierView view;
-};
-
-// Answers every message and keeps what was asked.
-struct SMessages
-{
-    explicit SMessages(QMessageBox::StandardButton reply = QMessageBox::Ok)
-        : answer(reply)
-    {
-        Prompts::SetAskFunction([this](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons b,
-                                       QMessageBox::StandardButton) {
-            texts << text;
-            buttons = b;
-            return answer;
-        });
-    }
-    ~SMessages() { Prompts::SetAskFunction(nullptr); }
-
-    QMessageBox::StandardButton answer;
-    QStringList texts;
-    QMessageBox::StandardButtons buttons;
-};
-
-// Works every dialog of the view with `act` instead of waiting for a click.
-struct SDialogDriver
-{
-    explicit SDialogDriver(std::function<void(QDialog&)> a)
-        : act(std::move(a))
-    {
-        CEinheitspapierView::SetDialogFunction([this](QDialog& d) {
-            ++runs;
-            d.show();
-            act(d);
-            return d.result();
-        });
-    }
-    ~SDialogDriver() { CEinheitspapierView::SetDialogFunction(nullptr); }
-
-    std::function<void(QDialog&)> act;
-    int runs = 0;
-};
 
 void MakeEditable(CFieldDefinitions& defs, int sheetKind, std::initializer_list<int> fields)
 {

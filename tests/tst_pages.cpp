@@ -1,3 +1,4 @@
+#include "GuiTestSupport.h"
 #include "TestSupport.h"
 
 #include "app/CommandTable.h"
@@ -17,70 +18,6 @@
 using namespace PagesAndPositions;
 
 namespace {
-
-// A document with `sheets` continuation sheets shown in a form view.
-struct SShownForm
-{
-    explicit SShownForm(const CFieldDefinitions& defs, int sheets = 1, const QByteArray& file = {})
-        : view(doc, defs)
-    {
-        if (!file.isEmpty())
-            status = doc.LoadFromBytes(file);
-        if (sheets != 1)
-            doc.SetContinuationCount(quint16(sheets));
-        view.resize(900, 700);
-        view.OnInitialUpdate();
-        view.show();
-        view.PrepareForDisplay();
-    }
-    CKivEditWindow& Engine() { return doc.Engine(); }
-    QString Text(int field, int page) { return Engine().GetFieldText(quint16(field), quint16(page)); }
-    void SetText(int field, int page, const QString& text) { Engine().SetFieldText(quint16(field), text, quint16(page)); }
-
-    CEinheitspapierDoc doc;
-    CEinheitspapierView view;
-    CEinheitspapierDoc::ELoadStatus status = CEinheitspapierDoc::ELoadStatus::kLoaded;
-};
-
-// Answers every message of the view and keeps what it was asked.
-struct SMessages
-{
-    explicit SMessages(QMessageBox::StandardButton reply = QMessageBox::Ok)
-        : answer(reply)
-    {
-        Prompts::SetAskFunction([this](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons b,
-                                       QMessageBox::StandardButton) {
-            texts << text;
-            buttons = b;
-            return answer;
-        });
-    }
-    ~SMessages() { Prompts::SetAskFunction(nullptr); }
-
-    QMessageBox::StandardButton answer;
-    QStringList texts;
-    QMessageBox::StandardButtons buttons;
-};
-
-// Works a position dialog the way a clerk does: shows it, lets `act` pick
-// rows and click a button, and reports how it ended.
-struct SDialogDriver
-{
-    explicit SDialogDriver(std::function<void(QDialog&)> a)
-        : act(std::move(a))
-    {
-        CEinheitspapierView::SetDialogFunction([this](QDialog& d) {
-            ++runs;
-            d.show();
-            act(d);
-            return d.result();
-        });
-    }
-    ~SDialogDriver() { CEinheitspapierView::SetDialogFunction(nullptr); }
-
-    std::function<void(QDialog&)> act;
-    int runs = 0;
-};
 
 // Fields 0-7 of a position are "<tag>-0" .. "<tag>-7", its "Code B. V." is "<tag>-bv".
 void SetPosition(CKivEditWindow& e, int page, int first, const QString& tag)

@@ -1,3 +1,4 @@
+#include "GuiTestSupport.h"
 #include "TestSupport.h"
 
 #include "app/ChildFrame.h"
@@ -30,21 +31,6 @@ namespace {
 
 const QString kStoredMessage = QStringLiteral(
     "Die Vorgabedaten wurden gesichert\nund werden beim nächsten neuen\nDokument benutzt.");
-
-// Keeps every message the dialog shows.
-struct SMessages
-{
-    SMessages()
-    {
-        Prompts::SetAskFunction([this](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons,
-                                       QMessageBox::StandardButton) {
-            texts << text;
-            return QMessageBox::Ok;
-        });
-    }
-    ~SMessages() { Prompts::SetAskFunction(nullptr); }
-    QStringList texts;
-};
 
 // Clicks the box itself, as a user does, not just the middle of a wide widget.
 void Tick(QCheckBox* box)

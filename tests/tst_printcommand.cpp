@@ -1,3 +1,4 @@
+#include "GuiTestSupport.h"
 #include "TestSupport.h"
 
 #include "app/FrameCommands.h"
@@ -55,9 +56,9 @@ struct SEvents
 };
 
 // Answers every message and keeps what was asked.
-struct SMessages
+struct SLoggedMessages
 {
-    explicit SMessages(SEvents& events)
+    explicit SLoggedMessages(SEvents& events)
         : events(events)
     {
         Prompts::SetAskFunction([this](QWidget*, QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons b,
@@ -68,7 +69,7 @@ struct SMessages
             return answer;
         });
     }
-    ~SMessages() { Prompts::SetAskFunction(nullptr); }
+    ~SLoggedMessages() { Prompts::SetAskFunction(nullptr); }
 
     SEvents& events;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
@@ -176,27 +177,6 @@ struct SDialogs
     int druckenRuns = 0;
 };
 
-// A new document (page 1 and one continuation sheet) in a shown view.
-struct SShownForm
-{
-    explicit SShownForm(const CFieldDefinitions& defs)
-        : view(doc, defs)
-    {
-        view.resize(900, 700);
-        view.OnInitialUpdate();
-        view.show();
-        view.PrepareForDisplay();
-    }
-    QString Text(int field, int page) { return doc.Engine().GetFieldText(quint16(field), quint16(page)); }
-    void SetText(int field, int page, const QString& text)
-    {
-        doc.Engine().SetFieldText(quint16(field), text, quint16(page));
-    }
-
-    CEinheitspapierDoc doc;
-    CEinheitspapierView view;
-};
-
 // Everything a print command meets, in one place.
 struct SRig
 {
@@ -212,7 +192,7 @@ struct SRig
     void Preview() { form.view.ExecuteCommand(Cmd::kPrintPreview); }
 
     SEvents events;
-    SMessages messages;
+    SLoggedMessages messages;
     SPrinter printer;
     SMarginsDialog margins;
     SDialogs dialogs;
@@ -363,7 +343,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(int, copies);
         SEvents events;
-        SMessages messages(events);
+        SLoggedMessages messages(events);
         CDlgDrucken dlg(2, kPrinterName, true, false);
         dlg.show();
         dlg.CopiesEdit()->setText(text);

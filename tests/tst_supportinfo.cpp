@@ -2,6 +2,7 @@
 // dialog "Interne Programminformationen" that writes it, and the about box's
 // "Systeminfo" button that opens it.
 
+#include "GuiTestSupport.h"
 #include "TestSupport.h"
 
 #include "app/AboutDlg.h"
@@ -24,23 +25,6 @@ const QString S = SettingsSection::kSettings;
 const QString D = SettingsSection::kDefaults;
 const QString kNd = QStringLiteral("Nicht definiert");
 const QString kDashes = QStringLiteral("-------------------------------------------------------");
-
-// Keeps every message shown.
-struct SMessages
-{
-    SMessages()
-    {
-        Prompts::SetAskFunction([this](QWidget*, QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons,
-                                       QMessageBox::StandardButton) {
-            texts << text;
-            icons << icon;
-            return QMessageBox::Ok;
-        });
-    }
-    ~SMessages() { Prompts::SetAskFunction(nullptr); }
-    QStringList texts;
-    QList<QMessageBox::Icon> icons;
-};
 
 SupportInfo::SInput Input(const QStringList& recent = {})
 {
