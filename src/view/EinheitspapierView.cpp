@@ -693,6 +693,14 @@ void CEinheitspapierView::InsertPresets()
         return RunDialog(*dlg) == QDialog::Accepted;
     };
 
+    // A picker whose one result goes into the current field.
+    auto pickInto = [&](QDialog& dlg, const std::function<QString()>& result) {
+        if (RunDialog(dlg) != QDialog::Accepted)
+            return false;
+        e.SetCurrentText(result());
+        return true;
+    };
+
     bool written = false;
     if (page == 1) {
         switch (field) {
@@ -745,26 +753,17 @@ void CEinheitspapierView::InsertPresets()
         }
         case 23: case 26: {
             Common_DlgLaenderCode dlg(0, QString(), e.GetCurrentText(), this);
-            if (RunDialog(dlg) != QDialog::Accepted)
-                break;
-            e.SetCurrentText(dlg.CountryCode());
-            written = true;
+            written = pickInto(dlg, [&] { return dlg.CountryCode(); });
             break;
         }
         case 24: {
             CDlgEH_Default19 dlg(FieldPickers::CodeFromText(e.GetCurrentText()), this);
-            if (RunDialog(dlg) != QDialog::Accepted)
-                break;
-            e.SetCurrentText(QString::number(dlg.Code()));
-            written = true;
+            written = pickInto(dlg, [&] { return QString::number(dlg.Code()); });
             break;
         }
         case 27: {
             CDlgEH_Default25 dlg(FieldPickers::CodeFromText(e.GetCurrentText()), this);
-            if (RunDialog(dlg) != QDialog::Accepted)
-                break;
-            e.SetCurrentText(QString::number(dlg.Code()));
-            written = true;
+            written = pickInto(dlg, [&] { return QString::number(dlg.Code()); });
             break;
         }
         case 29: {
@@ -780,10 +779,7 @@ void CEinheitspapierView::InsertPresets()
         }
         case 69: {
             CDlgEH_Default54 dlg(this);
-            if (RunDialog(dlg) != QDialog::Accepted)
-                break;
-            e.SetCurrentText(dlg.Result());
-            written = true;
+            written = pickInto(dlg, [&] { return dlg.Result(); });
             break;
         }
         default:
