@@ -382,8 +382,7 @@ void CVelmoraImportApp::PrintCalibrationSheet()
 {
     QPrinter printer(QPrinter::HighResolution);
     if (!PrinterChoice::Configure(printer)) {
-        Prompts::Show(m_mainFrame, QMessageBox::Warning,
-                      QStringLiteral("Es ist kein Drucker eingerichtet.\nBitte richten Sie zuerst einen Drucker ein."));
+        Prompts::Show(m_mainFrame, QMessageBox::Warning, PrinterChoice::NoPrinterText());
         return;
     }
     if (Prompts::Ask(m_mainFrame, QMessageBox::Question,
@@ -396,8 +395,7 @@ void CVelmoraImportApp::PrintCalibrationSheet()
     printer.setDocName(QStringLiteral("Velmora-T2L Kalibrierblatt"));
     QPainter painter;
     if (!painter.begin(&printer)) {
-        Prompts::Show(m_mainFrame, QMessageBox::Warning,
-                      QStringLiteral("Der Druck auf %1 konnte nicht ausgeführt werden.").arg(printer.printerName()));
+        Prompts::Show(m_mainFrame, QMessageBox::Warning, PrinterChoice::PrintFailedText(printer.printerName()));
         return;
     }
     CLometricPainter dc(painter, printer.logicalDpiX());

@@ -41,6 +41,16 @@ void SetCurrent(const QString& name)
     CurrentName() = name;
 }
 
+QString NoPrinterText()
+{
+    return QStringLiteral("Es ist kein Drucker eingerichtet.\nBitte richten Sie zuerst einen Drucker ein.");
+}
+
+QString PrintFailedText(const QString& printerName)
+{
+    return QStringLiteral("Der Druck auf %1 konnte nicht ausgeführt werden.").arg(printerName);
+}
+
 bool SelectByName(QWidget* parent, const QString& name)
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);

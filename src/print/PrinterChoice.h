@@ -19,6 +19,10 @@ void SetCurrent(const QString& name);
 // the current one.
 bool SelectByName(QWidget* parent, const QString& name);
 
+// The messages of a print that cannot start or fails.
+QString NoPrinterText();
+QString PrintFailedText(const QString& printerName);
+
 // Points a printer at the current choice. False when the system has no
 // printer at all.
 bool Configure(QPrinter& printer);

@@ -39,7 +39,6 @@ bool PrintSheets(QPrinter& printer, CFormPrinter& formPrinter, const QList<int>&
     return PrintJob::PrintSheets(printer, formPrinter, sheets);
 }
 
-const QString kNoPrinter = QStringLiteral("Es ist kein Drucker eingerichtet.\nBitte richten Sie zuerst einen Drucker ein.");
 const QString kNoRememberedPrinter = QStringLiteral("@");
 
 } // namespace
@@ -75,7 +74,7 @@ bool CEinheitspapierView::PrintOnce(int firstPage)
     QPrinter printer(QPrinter::HighResolution);
     const QString printerName = ConfigurePrinter(printer);
     if (printerName.isEmpty()) {
-        Prompts::Show(this, QMessageBox::Warning, kNoPrinter);
+        Prompts::Show(this, QMessageBox::Warning, PrinterChoice::NoPrinterText());
         return false;
     }
     printer.setDocName(QStringLiteral("Einheitspapier T2L"));
@@ -99,8 +98,7 @@ bool CEinheitspapierView::PrintOnce(int firstPage)
 
     CFormPrinter formPrinter(e, m_definitions, p, FormVariant(), m_doc.CrossMark());
     if (!PrintSheets(printer, formPrinter, PrintJob::Copies(dlg.Page(), dlg.Copies())))
-        Prompts::Show(this, QMessageBox::Warning,
-                      QStringLiteral("Der Druck auf %1 konnte nicht ausgeführt werden.").arg(printerName));
+        Prompts::Show(this, QMessageBox::Warning, PrinterChoice::PrintFailedText(printerName));
     // The print fonts replaced nothing the screen uses, but redraw as after any dialog.
     viewport()->update();
     return false;
@@ -125,6 +123,7 @@ void CEinheitspapierView::ShowPrintPreview()
         sheet.printableMarginsMm = QMarginsF(paint.left() - full.left(), paint.top() - full.top(),
                                              full.right() - paint.right(), full.bottom() - paint.bottom());
     }
+    // Read afresh: the presets may have switched the stamps since the view was made.
     sheet.stampA = p.ReadInt(d, QStringLiteral("Stamp_A"), 0) == 1;
     sheet.stampC = p.ReadInt(d, QStringLiteral("Stamp_C"), 0) == 1;
     sheet.stampC2 = p.ReadInt(d, QStringLiteral("Stamp_C2"), 0) == 1;
