@@ -5,6 +5,8 @@
 #include "document/EinheitspapierDoc.h"
 #include "fields/FieldDefinitions.h"
 #include "view/EinheitspapierView.h"
+#include "presets/DlgDefaultTexte_EH.h"
+#include "app/SettingsStore.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -31,6 +33,27 @@ private Q_SLOTS:
         m_defs.Reset();
     }
     void cleanup() { m_settings.reset(); }
+
+    // Switching a stamp on in the presets shows its frame in the open form at once.
+    void stampFrameFollowsThePresets()
+    {
+        SShownForm f(m_defs);
+        const QRect boxA(f.view.UnitsToPixels(1410), f.view.UnitsToPixels(10), f.view.UnitsToPixels(570),
+                         f.view.UnitsToPixels(260));
+        auto blackInBoxA = [&] {
+            const QImage image = f.view.viewport()->grab().toImage();
+            int black = 0;
+            for (int y = boxA.top(); y <= boxA.bottom() && y < image.height(); ++y) {
+                for (int x = boxA.left(); x <= boxA.right() && x < image.width(); ++x)
+                    black += image.pixel(x, y) == qRgb(0, 0, 0) ? 1 : 0;
+            }
+            return black;
+        };
+        QCOMPARE(blackInBoxA(), 0);
+        CSettingsStore::Profile().WriteInt(SettingsSection::kDefaults, QStringLiteral("Stamp_A"), 1);
+        CDlgDefaultTexte_EH::ShowChangedFlags(f.view);
+        QVERIFY(blackInBoxA() > 0);
+    }
 
     void editorSitsOnFieldZero()
     {

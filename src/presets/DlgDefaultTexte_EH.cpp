@@ -247,6 +247,7 @@ int CDlgDefaultTexte_EH::Run()
 
 void CDlgDefaultTexte_EH::ShowChangedFlags(CEinheitspapierView& view)
 {
+    view.ReadStampSettings();
     const int page = view.CurrentPage();
     if (view.Editor() && !view.Navigator().IsEditable(view.Engine().GetCurrentField(), page))
         view.Navigator().NextField(page);

@@ -51,9 +51,7 @@ CEinheitspapierView::CEinheitspapierView(CEinheitspapierDoc& doc, const CFieldDe
     const CSettingsStore& p = Profile();
     const QString& d = SettingsSection::kDefaults;
     m_fieldTextColour = CFormPainter::ColourFromSetting(p.ReadInt(d, QStringLiteral("EditTextColor"), 0xFF0000));
-    m_stampA = p.ReadInt(d, QStringLiteral("Stamp_A"), 0) == 1;
-    m_stampC = p.ReadInt(d, QStringLiteral("Stamp_C"), 0) == 1;
-    m_stampC2 = p.ReadInt(d, QStringLiteral("Stamp_C2"), 0) == 1;
+    ReadStampSettings();
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(true);
     QPalette pal = viewport()->palette();
@@ -149,6 +147,15 @@ void CEinheitspapierView::PrepareForDisplay()
         CreateEditor();
     if (!m_layoutPrepared)
         PrepareLayout();
+}
+
+void CEinheitspapierView::ReadStampSettings()
+{
+    const CSettingsStore& p = Profile();
+    const QString& d = SettingsSection::kDefaults;
+    m_stampA = p.ReadInt(d, QStringLiteral("Stamp_A"), 0) == 1;
+    m_stampC = p.ReadInt(d, QStringLiteral("Stamp_C"), 0) == 1;
+    m_stampC2 = p.ReadInt(d, QStringLiteral("Stamp_C2"), 0) == 1;
 }
 
 void CEinheitspapierView::paintEvent(QPaintEvent*)

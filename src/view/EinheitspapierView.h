@@ -48,6 +48,9 @@ public:
     int CurrentPage() const { return m_currentPage; }
     void SetCurrentPage(int page);
 
+    // Which stamp frames the form shows, from the settings as they are now.
+    void ReadStampSettings();
+
     // What the first paint does before drawing: the editor and the layout.
     void PrepareForDisplay();
     // Builds what a zoom needs: scaled tables, fonts, the editor's pixel rectangles.
