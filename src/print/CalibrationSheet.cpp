@@ -1,6 +1,7 @@
 #include "CalibrationSheet.h"
 
 #include "FormPrinter.h"
+#include "PrintCalibration.h"
 #include "app/SettingsStore.h"
 #include "fields/FieldTable.h"
 #include "platform/LometricPainter.h"
@@ -45,21 +46,23 @@ QString Percent(int tenths)
     return QString::number(tenths / 10.0, 'f', 1);
 }
 
+int Factor(const CSettingsStore& profile, const QString& key)
+{
+    return profile.ReadInt(SettingsSection::kSettings, key, PrintCalibration::kFactorDefault);
+}
+
 } // namespace
 
 QString SettingsLine(const CSettingsStore& profile)
 {
-    const QString& d = SettingsSection::kDefaults;
-    const QString& s = SettingsSection::kSettings;
-    auto margin = [&](const char* key) { return profile.ReadInt(d, QString::fromLatin1(key), 0) / 10.0; };
+    const PrintCalibration::SMargins m = PrintCalibration::ReadMargins(profile);
     return QStringLiteral("Seite 1: %1 / %2 mm, Ergänzungsblätter: %3 / %4 mm (links / oben); "
                           "Korrektur vertikal %5 %, horizontal %6 %; Druckerschrift %7 %")
-        .arg(margin("Left_Margin_EH"), 0, 'f', 1)
-        .arg(margin("Top_Margin_EH"), 0, 'f', 1)
-        .arg(margin("Left_Margin2_EH"), 0, 'f', 1)
-        .arg(margin("Top_Margin2_EH"), 0, 'f', 1)
-        .arg(Percent(profile.ReadInt(s, QStringLiteral("PrnFactorV"), 1000)),
-             Percent(profile.ReadInt(s, QStringLiteral("PrnFactorH"), 1000)))
+        .arg(double(m.left), 0, 'f', 1)
+        .arg(double(m.top), 0, 'f', 1)
+        .arg(double(m.left2), 0, 'f', 1)
+        .arg(double(m.top2), 0, 'f', 1)
+        .arg(Percent(Factor(profile, PrintCalibration::kFactorV)), Percent(Factor(profile, PrintCalibration::kFactorH)))
         .arg(CFormPrinter::FontFactor(profile));
 }
 
@@ -68,8 +71,8 @@ void Print(CLometricPainter& dc, const CSettingsStore& profile, const CFieldDefi
     QPainter& painter = dc.Painter();
     const QPoint origin = CFormPrinter::OriginFor(profile, 1);
     const qreal s = dc.PixelsPerUnit();
-    const int factorV = profile.ReadInt(SettingsSection::kSettings, QStringLiteral("PrnFactorV"), 1000);
-    const int factorH = profile.ReadInt(SettingsSection::kSettings, QStringLiteral("PrnFactorH"), 1000);
+    const int factorV = Factor(profile, PrintCalibration::kFactorV);
+    const int factorH = Factor(profile, PrintCalibration::kFactorH);
 
     // The form, stretched by the correction about the printable corner as
     // the texts are.

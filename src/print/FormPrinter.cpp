@@ -1,5 +1,6 @@
 #include "FormPrinter.h"
 
+#include "PrintCalibration.h"
 #include "app/SettingsStore.h"
 #include "fields/FieldDefinitions.h"
 #include "fields/FieldTable.h"
@@ -7,9 +8,9 @@
 
 namespace {
 
-int ReadDefault(const CSettingsStore& profile, const char* key, int fallback)
+int ReadDefault(const CSettingsStore& profile, const QString& key, int fallback)
 {
-    return profile.ReadInt(SettingsSection::kDefaults, QString::fromLatin1(key), fallback);
+    return profile.ReadInt(SettingsSection::kDefaults, key, fallback);
 }
 
 } // namespace
@@ -27,9 +28,10 @@ CFormPrinter::CFormPrinter(CKivEditWindow& engine, const CFieldDefinitions& defi
 
 QPoint CFormPrinter::OriginFor(const CSettingsStore& profile, int page)
 {
+    using namespace PrintCalibration;
     if (page == 1)
-        return {ReadDefault(profile, "Left_Margin_EH", 0) + kMainOffsetX, kOffsetY - ReadDefault(profile, "Top_Margin_EH", 0)};
-    return {ReadDefault(profile, "Left_Margin2_EH", 0) + kContOffsetX, kOffsetY - ReadDefault(profile, "Top_Margin2_EH", 0)};
+        return {ReadDefault(profile, kLeftMargin, 0) + kMainOffsetX, kOffsetY - ReadDefault(profile, kTopMargin, 0)};
+    return {ReadDefault(profile, kLeftMargin2, 0) + kContOffsetX, kOffsetY - ReadDefault(profile, kTopMargin2, 0)};
 }
 
 QPoint CFormPrinter::NominalOrigin(int page)
@@ -40,8 +42,8 @@ QPoint CFormPrinter::NominalOrigin(int page)
 int CFormPrinter::FontFactor(const CSettingsStore& profile)
 {
     // A damaged value would print unreadably small or huge texts.
-    const int f = ReadDefault(profile, "PrinterFontFactor", kDefaultFontFactor);
-    return qBound(50, f, 150);
+    using namespace PrintCalibration;
+    return qBound(kFontFactorMin, ReadDefault(profile, kFontFactor, kFontFactorDefault), kFontFactorMax);
 }
 
 SLogRect CFormPrinter::GetFieldPrintRect(int index, int kind) const
@@ -105,8 +107,8 @@ void CFormPrinter::PrintCrossMark(CLometricPainter& dc)
     dc.SetPen(Qt::black, 4);
     if (m_crossMark != 1)
         return;
-    const int x = m_origin.x() + ReadDefault(m_profile, "HorPosX2_EH", 0);
-    const int y = m_origin.y() + ReadDefault(m_profile, "VertPosX2_EH", 0);
+    const int x = m_origin.x() + ReadDefault(m_profile, QStringLiteral("HorPosX2_EH"), 0);
+    const int y = m_origin.y() + ReadDefault(m_profile, QStringLiteral("VertPosX2_EH"), 0);
     dc.MoveTo(x + 215, y - 1495);
     dc.LineTo(x + 245, y - 1525);
     dc.MoveTo(x + 245, y - 1495);

@@ -21,7 +21,6 @@ public:
     static constexpr int kMainOffsetX = 30;
     static constexpr int kContOffsetX = 40;
     static constexpr int kOffsetY = 10;
-    static constexpr int kDefaultFontFactor = 95;
 
     CFormPrinter(CKivEditWindow& engine, const CFieldDefinitions& definitions, const CSettingsStore& profile,
                  int variant, quint8 crossMark);

@@ -10,6 +10,7 @@
 #include "print/DlgSeitenansicht.h"
 #include "print/FormPrinter.h"
 #include "print/PaperCheck.h"
+#include "print/PrintCalibration.h"
 #include "print/PrintJob.h"
 #include "print/PrinterChoice.h"
 
@@ -63,7 +64,7 @@ bool CEinheitspapierView::PrintOnce(int firstPage)
     CKivEditWindow& e = Engine();
     GoToField(e.GetCurrentField(), e.GetCurrentPage()); // stores the text being edited
 
-    if (p.ReadInt(d, QStringLiteral("ShowMarginDlgEH"), 0) == 0)
+    if (p.ReadInt(d, PrintCalibration::kShowMarginDlg, 0) == 0)
         Common_DlgMargin02::RunMargins(p, this);
 
     const QString remembered = p.ReadString(d, QStringLiteral("Printer"), kNoRememberedPrinter);
