@@ -26,11 +26,25 @@ public:
     {
         setAutoFillBackground(false);
     }
+    // Draws the sheet once; scrolling only shows it again.
     void SetSheet(const PrintPreview::SSheet& sheet)
     {
         m_sheet = sheet;
-        setFixedSize(int(PrintPreview::kSheetWidthMm * sheet.pixelsPerMm) + 2 * kBorder,
-                     int(PrintPreview::kSheetHeightMm * sheet.pixelsPerMm) + 2 * kBorder);
+        // Fonts are sized for the resolution the sheet is drawn at, so the
+        // sheet is drawn into an image of exactly that resolution.
+        const qreal dpi = sheet.pixelsPerMm * 25.4;
+        m_image = QImage(QSize(int(PrintPreview::kSheetWidthMm * sheet.pixelsPerMm),
+                               int(PrintPreview::kSheetHeightMm * sheet.pixelsPerMm)),
+                         QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(dpi / 0.0254);
+        m_image.setDotsPerMeterX(dotsPerMeter);
+        m_image.setDotsPerMeterY(dotsPerMeter);
+        {
+            QPainter painter(&m_image);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            PrintPreview::PaintSheet(painter, m_sheet, m_printer);
+        }
+        setFixedSize(m_image.width() + 2 * kBorder, m_image.height() + 2 * kBorder);
         update();
     }
     static constexpr int kBorder = 12;
@@ -38,28 +52,15 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        // Fonts are sized for the resolution the sheet is drawn at, so the
-        // sheet is drawn into an image of exactly that resolution.
-        const qreal dpi = m_sheet.pixelsPerMm * 25.4;
-        QImage sheet(QSize(int(PrintPreview::kSheetWidthMm * m_sheet.pixelsPerMm),
-                           int(PrintPreview::kSheetHeightMm * m_sheet.pixelsPerMm)),
-                     QImage::Format_RGB32);
-        const int dotsPerMeter = qRound(dpi / 0.0254);
-        sheet.setDotsPerMeterX(dotsPerMeter);
-        sheet.setDotsPerMeterY(dotsPerMeter);
-        {
-            QPainter painter(&sheet);
-            painter.setRenderHint(QPainter::TextAntialiasing);
-            PrintPreview::PaintSheet(painter, m_sheet, m_printer);
-        }
         QPainter painter(this);
         painter.fillRect(rect(), QColor(128, 128, 128));
-        painter.drawImage(QPoint(kBorder, kBorder), sheet);
+        painter.drawImage(QPoint(kBorder, kBorder), m_image);
     }
 
 private:
     CFormPrinter& m_printer;
     PrintPreview::SSheet m_sheet;
+    QImage m_image;
 };
 
 constexpr int kZoomPercents[] = {50, 75, 100, 150, 200};
